@@ -1,0 +1,32 @@
+# make run    install what is missing, build, start the program
+# make test   install what is missing, build, run every test with no display
+# make bench  install what is missing, build, run the benchmarks
+
+BUILD ?= build
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: all deps configure build run test bench clean
+
+all: build
+
+deps:
+	@./scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@./scripts/run $(BUILD)/bin/Quorvel
+
+test: build
+	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	@./scripts/bench $(BUILD)/bin
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,97 @@
+#include "platform/Form.h"
+
+#include "platform/Application.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+
+int VirtualKeyOf(int qtKey) {
+    switch (qtKey) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return vk::Return;
+    case Qt::Key_Escape:
+        return vk::Escape;
+    case Qt::Key_PageUp:
+        return vk::Prior;
+    case Qt::Key_PageDown:
+        return vk::Next;
+    case Qt::Key_End:
+        return vk::End;
+    case Qt::Key_Home:
+        return vk::Home;
+    case Qt::Key_Left:
+        return vk::Left;
+    case Qt::Key_Up:
+        return vk::Up;
+    case Qt::Key_Right:
+        return vk::Right;
+    case Qt::Key_Down:
+        return vk::Down;
+    case Qt::Key_Space:
+        return 32;
+    default:
+        if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) ||
+            (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9))
+            return qtKey; // letters and digits share their codes with Qt
+        return 0;
+    }
+}
+
+TForm::TForm(QWidget* parent) : QDialog(parent) {
+    SetBorder(TBorder::Single);
+    setModal(true);
+}
+
+void TForm::SetClientSize(int width, int height) {
+    setFixedSize(width, height);
+}
+
+void TForm::SetBorder(TBorder border, TIcons icons) {
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint;
+    if (border == TBorder::None)
+        flags |= Qt::FramelessWindowHint;
+    else
+        flags |= Qt::WindowTitleHint;
+    if (icons == TIcons::CloseOnly && border != TBorder::None)
+        flags |= Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint;
+    setWindowFlags(flags);
+}
+
+void TForm::SetColor(TColor color) {
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, ToQColor(color));
+    setPalette(pal);
+    setAutoFillBackground(true);
+}
+
+void TForm::CenterOnScreen() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+}
+
+int TForm::ShowModal() {
+    return exec();
+}
+
+void TForm::keyPressEvent(QKeyEvent* event) {
+    Application::Guard([&] {
+        int key = VirtualKeyOf(event->key());
+        if (key != 0) FormKeyDown(key);
+        const QString text = event->text();
+        if (!text.isEmpty()) {
+            QChar ch = text.front();
+            FormKeyPress(ch);
+        }
+    });
+    event->accept();
+}
+
+void TForm::closeEvent(QCloseEvent* event) {
+    Application::Guard([this] { FormClose(); });
+    QDialog::closeEvent(event);
+}

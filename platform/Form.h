@@ -1,0 +1,61 @@
+#pragma once
+
+#include "platform/Color.h"
+
+#include <QDialog>
+#include <QString>
+
+// Virtual-key codes the windows react to.
+namespace vk {
+constexpr int Return = 13;
+constexpr int Escape = 27;
+constexpr int Prior = 33; // Page Up
+constexpr int Next = 34;  // Page Down
+constexpr int End = 35;
+constexpr int Home = 36;
+constexpr int Left = 37;
+constexpr int Up = 38;
+constexpr int Right = 39;
+constexpr int Down = 40;
+} // namespace vk
+
+// The virtual-key code of a Qt key, or 0 for keys the program has no code for.
+int VirtualKeyOf(int qtKey);
+
+// A window with a fixed client area and children at fixed pixel positions. Keys
+// reach FormKeyDown as virtual-key codes and then FormKeyPress as the typed
+// character; QDialog's own Escape and Enter handling is off. Every way of closing
+// runs FormClose. The opener creates the window, calls ShowModal and destroys it
+// afterwards, so a window that closes itself from a handler outlives that handler.
+class TForm : public QDialog {
+public:
+    enum class TBorder { Single, Dialog, None };
+    enum class TIcons { CloseOnly, Nothing };
+
+    explicit TForm(QWidget* parent = nullptr);
+
+    void SetClientSize(int width, int height);
+    int ClientWidth() const { return width(); }
+    int ClientHeight() const { return height(); }
+    void SetBorder(TBorder border, TIcons icons = TIcons::CloseOnly);
+    void SetCaption(const QString& caption) { setWindowTitle(caption); }
+    QString Caption() const { return windowTitle(); }
+    void SetColor(TColor color);
+    void CenterOnScreen();
+
+    // Shows the window modally until it closes; the result is the modal result.
+    int ShowModal();
+    // Closes the window: FormClose runs now, the modal loop ends once the current
+    // event has been handled.
+    void Close() { close(); }
+    // Ends the modal display with a result, as a button with a modal result does.
+    void SetModalResult(int result) { done(result); }
+
+    virtual void FormKeyDown(int& key) { (void)key; }
+    virtual void FormKeyPress(QChar& key) { (void)key; }
+    virtual void FormClose() {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+};

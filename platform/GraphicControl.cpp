@@ -1,0 +1,41 @@
+#include "platform/GraphicControl.h"
+
+#include "platform/Application.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+TGraphicControl::TGraphicControl(QWidget* parent) : QWidget(parent), FCanvas(&FImage) {
+    FCanvas.SetOnChange([this](const QRect& rect) { update(rect); });
+}
+
+void TGraphicControl::SetBounds(int left, int top, int width, int height) {
+    move(left, top);
+    SetSize(width, height);
+}
+
+void TGraphicControl::SetSize(int width, int height) {
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+    if (width == FImage.width() && height == FImage.height() && !FImage.isNull()) return;
+    resize(width, height);
+    Reallocate(width, height);
+}
+
+void TGraphicControl::Reallocate(int width, int height) {
+    FImage = QImage(std::max(width, 0), std::max(height, 0), QImage::Format_ARGB32_Premultiplied);
+    FImage.fill(Qt::transparent);
+    FCanvas.SetImage(&FImage);
+    Application::Guard([this] { Paint(); });
+    update();
+}
+
+void TGraphicControl::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.drawImage(event->rect(), FImage, event->rect());
+}
+
+void TGraphicControl::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (width() != FImage.width() || height() != FImage.height()) Reallocate(width(), height());
+}

@@ -1,0 +1,46 @@
+#include "tests/common/TestSupport.h"
+
+#include "platform/AppPath.h"
+#include "platform/Random.h"
+
+#include <QFile>
+
+void TestFolder::SetUp() {
+    ASSERT_TRUE(FDir.isValid());
+    SetExeFileNameForTests(PathOf("Quorvel"));
+    SetRandSeed(12345);
+    FreezeRandomize(true);
+    SetDialogResponder([this](const TDialogRequest& request) {
+        Dialogs.push_back(request);
+        if (FAnswers.empty()) return TDialogAnswer{};
+        TDialogAnswer answer = FAnswers.front();
+        FAnswers.pop_front();
+        return answer;
+    });
+}
+
+void TestFolder::TearDown() {
+    SetDialogResponder(nullptr);
+    FreezeRandomize(false);
+    SetExeFileNameForTests(QString());
+}
+
+QString TestFolder::PathOf(const QString& name) const {
+    return FDir.path() + "/" + name;
+}
+
+QByteArray TestFolder::ReadBytes(const QString& name) const {
+    QFile file(PathOf(name));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll();
+}
+
+void TestFolder::WriteBytes(const QString& name, const QByteArray& bytes) const {
+    QFile file(PathOf(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+void TestFolder::Answer(bool accepted, const QString& value) {
+    FAnswers.push_back(TDialogAnswer{accepted, value});
+}

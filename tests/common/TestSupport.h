@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/Dialogs.h"
+#include "tests/common/QtPrinters.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <deque>
+#include <gtest/gtest.h>
+#include <vector>
+
+// Gives a test its own folder: the program believes its executable lies there, so
+// every file it reads or writes beside the executable is the test's own. Dialog
+// boxes are answered from a script and recorded, and the random seed is fixed.
+class TestFolder : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Full path of a file in the test's folder.
+    QString PathOf(const QString& name) const;
+    QString ExePath() const { return PathOf("Quorvel"); }
+    QByteArray ReadBytes(const QString& name) const;
+    void WriteBytes(const QString& name, const QByteArray& bytes) const;
+
+    // Answers for the next dialog boxes, in order; when none is left, every box is
+    // answered with Yes/OK and an empty text.
+    void Answer(bool accepted, const QString& value = QString());
+    std::vector<TDialogRequest> Dialogs;
+
+private:
+    QTemporaryDir FDir;
+    std::deque<TDialogAnswer> FAnswers;
+};

@@ -1,0 +1,73 @@
+#include "platform/SysUtils.h"
+#include "platform/AppPath.h"
+#include "platform/Color.h"
+#include "platform/Random.h"
+
+#include <gtest/gtest.h>
+
+TEST(ParseInt, AcceptsBlanksSignsDecimalAndBothHexPrefixes) {
+    EXPECT_EQ(ParseInt("255"), 255);
+    EXPECT_EQ(ParseInt("   -17"), -17);
+    EXPECT_EQ(ParseInt("+8"), 8);
+    EXPECT_EQ(ParseInt("$000080FF"), 0x80FF);
+    EXPECT_EQ(ParseInt("0x1F"), 31);
+    EXPECT_EQ(ParseInt("0X1f"), 31);
+    EXPECT_EQ(ParseInt("$FFFFFFFF"), -1);
+    EXPECT_EQ(ParseInt("-2147483648"), INT32_MIN);
+    EXPECT_EQ(ParseInt("2147483647"), INT32_MAX);
+}
+
+TEST(ParseInt, RejectsEverythingElse) {
+    for (const char* text : {"", " ", "-", "$", "0x", "12abc", "seven", "1 ", "2147483648",
+                             "-2147483649", "$100000000", "1.5", "$G"})
+        EXPECT_FALSE(ParseInt(text).has_value()) << text;
+}
+
+TEST(MulDiv, RoundsHalvesAwayFromZeroAndGivesMinusOneForZeroDivisor) {
+    EXPECT_EQ(MulDiv(33, 150, 100), 50); // 49.5
+    EXPECT_EQ(MulDiv(14, 101, 28), 51);  // 50.5
+    EXPECT_EQ(MulDiv(-33, 150, 100), -50);
+    EXPECT_EQ(MulDiv(33, -150, -100), 50);
+    EXPECT_EQ(MulDiv(10, 1, 4), 3); // 2.5
+    EXPECT_EQ(MulDiv(9, 1, 4), 2);  // 2.25
+    EXPECT_EQ(MulDiv(2000000000, 3, 4), 1500000000);
+    EXPECT_EQ(MulDiv(5, 5, 0), -1);
+}
+
+TEST(Random, FollowsTheLinearCongruentialRecurrence) {
+    SetRandSeed(0);
+    EXPECT_EQ(Random(100), 0); // seed 1
+    EXPECT_EQ(RandSeed(), 1u);
+    const uint32_t next = 1u * 134775813u + 1u;
+    EXPECT_EQ(Random(1000), static_cast<int32_t>((uint64_t(next) * 1000) >> 32));
+    SetRandSeed(0xFFFFFFFFu);
+    EXPECT_EQ(Random(7), static_cast<int32_t>((uint64_t(0xFFFFFFFFu * 134775813u + 1u) * 7) >> 32));
+    for (int i = 0; i < 1000; ++i) {
+        const int r = Random(6);
+        EXPECT_GE(r, 0);
+        EXPECT_LT(r, 6);
+    }
+}
+
+TEST(Colors, NamesIgnoreCaseAndInterfaceColoursCarryTheirIndex) {
+    EXPECT_EQ(IdentToColor("CLRED"), clRed);
+    EXPECT_EQ(IdentToColor("clred"), RGB(255, 0, 0));
+    EXPECT_EQ(IdentToColor("clInfoBk"), 0x80000018u);
+    EXPECT_EQ(IdentToColor("clScrollBar"), 0x80000000u);
+    EXPECT_EQ(IdentToColor("clNone"), 0x1FFFFFFFu);
+    EXPECT_FALSE(IdentToColor("nonsense").has_value());
+    EXPECT_EQ(ColorToRGB(0x000080FF), RGB(255, 128, 0));
+    EXPECT_EQ(ColorToRGB(clNone), clWhite);
+    EXPECT_EQ(ColorToRGB(clBtnFace) & 0xFF000000u, 0u);
+}
+
+TEST(AppPath, FolderAndExtensionsDeriveFromTheExecutable) {
+    EXPECT_EQ(FolderOf("/opt/q/Quorvel"), "/opt/q/");
+    EXPECT_EQ(FolderOf("Quorvel"), "/");
+    EXPECT_EQ(ChangeFileExt("/opt/q/Quorvel", ".cfg"), "/opt/q/Quorvel.cfg");
+    EXPECT_EQ(ChangeFileExt("/opt/q/Quorvel.exe", ".ini"), "/opt/q/Quorvel.ini");
+    EXPECT_EQ(ChangeFileExt("/opt/q.d/Quorvel", ".ini"), "/opt/q.d/Quorvel.ini");
+    SetExeFileNameForTests("/tmp/x/Quorvel");
+    EXPECT_EQ(AppFolder(), "/tmp/x/");
+    SetExeFileNameForTests(QString());
+}
