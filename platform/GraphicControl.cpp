@@ -6,7 +6,19 @@
 #include <QPainter>
 
 TGraphicControl::TGraphicControl(QWidget* parent) : QWidget(parent), FCanvas(&FImage) {
-    FCanvas.SetOnChange([this](const QRect& rect) { update(rect); });
+    FCanvas.SetOnChange([this](const QRect& rect) {
+        if (FBatchDepth > 0)
+            FBatchRect |= rect;
+        else
+            update(rect);
+    });
+}
+
+void TGraphicControl::EndBatch() {
+    if (--FBatchDepth == 0 && !FBatchRect.isEmpty()) {
+        update(FBatchRect);
+        FBatchRect = QRect();
+    }
 }
 
 void TGraphicControl::SetBounds(int left, int top, int width, int height) {
@@ -26,7 +38,9 @@ void TGraphicControl::Reallocate(int width, int height) {
     FImage = QImage(std::max(width, 0), std::max(height, 0), QImage::Format_ARGB32_Premultiplied);
     FImage.fill(Qt::transparent);
     FCanvas.SetImage(&FImage);
+    BeginBatch();
     Application::Guard([this] { Paint(); });
+    EndBatch();
     update();
 }
 

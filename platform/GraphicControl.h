@@ -30,6 +30,11 @@ public:
     // Draws the whole control into its canvas.
     virtual void Paint() {}
 
+    // Between BeginBatch and EndBatch the screen refresh of every drawing operation
+    // is gathered into one, so a full repaint asks Qt for one update, not hundreds.
+    void BeginBatch() { ++FBatchDepth; }
+    void EndBatch();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -39,4 +44,6 @@ private:
 
     QImage FImage;
     TCanvas FCanvas;
+    int FBatchDepth = 0;
+    QRect FBatchRect;
 };
