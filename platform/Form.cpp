@@ -74,7 +74,16 @@ void TForm::CenterOnScreen() {
     }
 }
 
+namespace {
+TModalResponder gModalResponder;
+}
+
+void SetModalResponder(TModalResponder responder) {
+    gModalResponder = std::move(responder);
+}
+
 int TForm::ShowModal() {
+    if (gModalResponder) return gModalResponder(*this);
     return exec();
 }
 
@@ -92,6 +101,7 @@ void TForm::keyPressEvent(QKeyEvent* event) {
 }
 
 void TForm::closeEvent(QCloseEvent* event) {
+    FClosed = true;
     Application::Guard([this] { FormClose(); });
     QDialog::closeEvent(event);
 }

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <functional>
 
 // Virtual-key codes the windows react to.
 namespace vk {
@@ -27,6 +28,13 @@ int VirtualKeyOf(int qtKey);
 // character; QDialog's own Escape and Enter handling is off. Every way of closing
 // runs FormClose. The opener creates the window, calls ShowModal and destroys it
 // afterwards, so a window that closes itself from a handler outlives that handler.
+class TForm;
+
+// Tests answer modal windows through this seam: with a responder set, ShowModal
+// hands it the window instead of running a modal loop, and returns its result.
+using TModalResponder = std::function<int(TForm& form)>;
+void SetModalResponder(TModalResponder responder);
+
 class TForm : public QDialog {
 public:
     enum class TBorder { Single, Dialog, None };
@@ -48,6 +56,8 @@ public:
     // Closes the window: FormClose runs now, the modal loop ends once the current
     // event has been handled.
     void Close() { close(); }
+    // Whether the window has been closed by any means since it was created.
+    bool Closed() const { return FClosed; }
     // Ends the modal display with a result, as a button with a modal result does.
     void SetModalResult(int result) { done(result); }
 
@@ -58,4 +68,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool FClosed = false;
 };

@@ -1,6 +1,8 @@
 #include "tests/common/TestSupport.h"
 
 #include "platform/AppPath.h"
+#include "platform/Beep.h"
+#include "platform/Form.h"
 #include "platform/Random.h"
 
 #include <QFile>
@@ -17,10 +19,18 @@ void TestFolder::SetUp() {
         FAnswers.pop_front();
         return answer;
     });
+    SetModalResponder([this](TForm& form) {
+        Modals.push_back(form.Caption());
+        if (OnModal) OnModal(form);
+        return static_cast<int>(QDialog::Accepted);
+    });
+    SetBeepHook([this] { ++Beeps; });
 }
 
 void TestFolder::TearDown() {
     SetDialogResponder(nullptr);
+    SetModalResponder(nullptr);
+    SetBeepHook(nullptr);
     FreezeRandomize(false);
     SetExeFileNameForTests(QString());
 }

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
+#include <functional>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -28,6 +29,11 @@ protected:
     // answered with Yes/OK and an empty text.
     void Answer(bool accepted, const QString& value = QString());
     std::vector<TDialogRequest> Dialogs;
+    // Captions of the windows shown modally, in order; each is answered with OK.
+    std::vector<QString> Modals;
+    // What a test wants to look at in a modal window while it is "shown".
+    std::function<void(class TForm&)> OnModal;
+    int Beeps = 0;
 
 private:
     QTemporaryDir FDir;
