@@ -1,0 +1,122 @@
+#include "platform/IniFile.h"
+
+#include "platform/IniText.h"
+#include "platform/SysUtils.h"
+
+#include <optional>
+
+namespace {
+
+constexpr qsizetype kBufferSize = 16384;
+constexpr qsizetype kMaxValueBytes = 2047;
+
+// Throws EInOutError when the file exists but cannot be read; a missing file is empty.
+QStringList LoadLines(const QString& fileName) {
+    QStringList lines;
+    ReadIniLines(fileName, kBufferSize, -1, [&lines](const QString& line) { lines.append(line); });
+    return lines;
+}
+
+std::optional<QString> SectionName(const QString& line) {
+    const QString text = line.trimmed();
+    if (!text.startsWith(u'[')) return std::nullopt;
+    const qsizetype close = text.indexOf(u']');
+    if (close < 0) return std::nullopt;
+    return text.mid(1, close - 1).trimmed();
+}
+
+bool IsKeyLine(const QString& line, const QString& key) {
+    const qsizetype equals = line.indexOf(u'=');
+    if (equals < 0) return false;
+    return QStringView(line).left(equals).trimmed().compare(key, Qt::CaseInsensitive) == 0;
+}
+
+struct TLocation {
+    qsizetype Header = -1; // the section's header line
+    qsizetype End = 0;     // the line after the section
+    qsizetype Key = -1;    // the key's line
+};
+
+TLocation Locate(const QStringList& lines, const QString& section, const QString& key) {
+    TLocation where;
+    where.End = lines.size();
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const std::optional<QString> name = SectionName(lines[i]);
+        if (where.Header >= 0) {
+            if (name) {
+                where.End = i;
+                break;
+            }
+            if (where.Key < 0 && IsKeyLine(lines[i], key)) where.Key = i;
+        } else if (name && name->compare(section, Qt::CaseInsensitive) == 0) {
+            where.Header = i;
+        }
+    }
+    return where;
+}
+
+QString OneLine(QString text) {
+    text.replace(u'\r', u' ');
+    text.replace(u'\n', u' ');
+    return text;
+}
+
+} // namespace
+
+QStringList TIniFile::Load() const {
+    try {
+        return LoadLines(FFileName);
+    } catch (const EInOutError&) {
+        return {};
+    }
+}
+
+QString TIniFile::ReadString(const QString& section, const QString& key, const QString& def) const {
+    const QStringList lines = Load();
+    const TLocation where = Locate(lines, section.trimmed(), key.trimmed());
+    if (where.Key < 0) return def;
+    const QString& line = lines[where.Key];
+    return CutUtf8(line.mid(line.indexOf(u'=') + 1).trimmed(), kMaxValueBytes);
+}
+
+bool TIniFile::ReadBool(const QString& section, const QString& key, bool def) const {
+    const std::optional<int32_t> value = ParseInt(ReadString(section, key, QString()));
+    return value ? *value != 0 : def;
+}
+
+void TIniFile::WriteString(const QString& section, const QString& key, const QString& value) {
+    const QString sectionName = OneLine(section).trimmed();
+    const QString keyName = OneLine(key).trimmed();
+    const QString line = keyName + u'=' + OneLine(value);
+    try {
+        QStringList lines = LoadLines(FFileName);
+        const TLocation where = Locate(lines, sectionName, keyName);
+        if (where.Key >= 0) {
+            if (lines[where.Key] == line) return;
+            lines[where.Key] = line;
+        } else if (where.Header >= 0) {
+            // After the section's last line, ahead of the blank lines that part it
+            // from the next section.
+            qsizetype at = where.End;
+            while (at - 1 > where.Header && lines[at - 1].trimmed().isEmpty())
+                --at;
+            lines.insert(at, line);
+        } else {
+            if (!lines.isEmpty() && !lines.last().trimmed().isEmpty()) lines.append(QString());
+            lines.append(u'[' + sectionName + u']');
+            lines.append(line);
+        }
+        QByteArray bytes;
+        for (const QString& text : lines) {
+            bytes += text.toUtf8();
+            bytes += "\r\n";
+        }
+        WriteFileAtomically(FFileName, bytes);
+    } catch (const EInOutError&) {
+        throw Exception(QStringLiteral("Unable to write to ") + FFileName);
+    }
+}
+
+void TIniFile::WriteBool(const QString& section, const QString& key, bool value) {
+    WriteString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}

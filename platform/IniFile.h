@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// A profile file: every call opens the file, reads or changes one key and lets it go,
+// so nothing is cached and every write is on the disk, whole, when it returns.
+//
+// Section names and keys match ignoring case; blanks around names, around "=" and
+// around values are ignored; CR LF and lone LF both end a line. Only the first
+// section of a name counts, and in it the first line of a key. Values are taken as
+// they stand, quotes included. Lines that are no section header and have no "=" are
+// kept but never match. A write keeps every other line as it was, ends every line
+// with CR LF, and appends a missing key after the last line of its section and a
+// missing section at the end of the file.
+class TIniFile {
+public:
+    explicit TIniFile(const QString& fileName) : FFileName(fileName) {}
+
+    QString FileName() const { return FFileName; }
+
+    // The stored value, at most 2047 bytes of it, or def when the file, the section
+    // or the key is missing or the file cannot be read. A key present with an empty
+    // value gives the empty text.
+    QString ReadString(const QString& section, const QString& key, const QString& def) const;
+    // The value read as an integer ("0x"/"0X" or "$" for hexadecimal), non-zero being
+    // true; def when the key is missing or its value is no integer.
+    bool ReadBool(const QString& section, const QString& key, bool def) const;
+
+    // Sets the key, creating file, section and key as needed. Line breaks in the value
+    // are written as spaces, so a value can never add lines or sections. A refused
+    // write raises Exception("Unable to write to " + FileName()) and leaves the file
+    // as it was.
+    void WriteString(const QString& section, const QString& key, const QString& value);
+    void WriteBool(const QString& section, const QString& key, bool value);
+
+private:
+    QStringList Load() const;
+
+    QString FFileName;
+};

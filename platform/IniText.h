@@ -1,0 +1,88 @@
+#pragma once
+
+#include "platform/SysUtils.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+// A failure of the file system, with the system's error number.
+class EInOutError : public Exception {
+public:
+    EInOutError(const QString& message, int errorCode);
+    int ErrorCode() const { return FErrorCode; }
+
+private:
+    int FErrorCode;
+};
+
+// Number of leading bytes of UTF-8 text to keep so that at most maxBytes remain and
+// no character is split.
+qsizetype Utf8CutLength(const char* data, qsizetype size, qsizetype maxBytes);
+
+// The longest start of text whose UTF-8 form fits in maxBytes, ending on a whole character.
+QString CutUtf8(const QString& text, qsizetype maxBytes);
+
+// Turns INI bytes into lines. A line ends at CR, at CR LF or at a lone LF (files
+// saved on this platform end their lines with LF alone); a 0x1A byte ends the text.
+// Every line, empty ones included, reaches onLine decoded from UTF-8. With
+// maxLineBytes >= 0 a line keeps only its first maxLineBytes bytes, cut at a whole
+// character, and the rest of that line is skipped.
+class TIniLineSplitter {
+public:
+    using TOnLine = std::function<void(const QString&)>;
+
+    TIniLineSplitter(qsizetype maxLineBytes, TOnLine onLine);
+
+    // Takes the next bytes of the text; false once the end-of-text byte was met,
+    // after which further bytes are ignored.
+    bool Feed(const char* data, qsizetype size);
+    // Hands over a last line that had no line end.
+    void Finish();
+
+private:
+    void EndLine();
+
+    qsizetype FMaxLineBytes;
+    TOnLine FOnLine;
+    QByteArray FLine;
+    bool FInLine = false;
+    bool FAfterCR = false;
+    bool FEnded = false;
+};
+
+QStringList SplitIniLines(const QByteArray& bytes, qsizetype maxLineBytes = -1);
+
+// Reads a file through a buffer of bufferSize bytes and splits it as above. Returns
+// false, with no line read, when the file does not exist (also when a folder of its
+// path is not a folder); throws EInOutError when it exists but cannot be read.
+bool ReadIniLines(const QString& fileName, qsizetype bufferSize, qsizetype maxLineBytes,
+                  const TIniLineSplitter::TOnLine& onLine);
+
+// Replaces a file as a whole or not at all: the bytes go to a new file in the same
+// folder, which is flushed to the disk and then renamed over the old one. A failure
+// at any step, or a writer destroyed before Commit, removes the new file and leaves
+// the old one as it was. Failures throw EInOutError naming the file.
+class TAtomicFileWriter {
+public:
+    explicit TAtomicFileWriter(const QString& fileName);
+    ~TAtomicFileWriter();
+    TAtomicFileWriter(const TAtomicFileWriter&) = delete;
+    TAtomicFileWriter& operator=(const TAtomicFileWriter&) = delete;
+
+    void Write(const char* data, qsizetype size);
+    void Write(const QByteArray& bytes) { Write(bytes.constData(), bytes.size()); }
+    // Flushes, closes and renames; the new content is on the disk when it returns.
+    void Commit();
+
+private:
+    [[noreturn]] void Fail(int errorCode);
+    void Discard();
+
+    QString FFileName;
+    QByteArray FTempPath;
+    int FHandle = -1;
+};
+
+void WriteFileAtomically(const QString& fileName, const QByteArray& bytes);

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+
+// The options of one game, as a game window holds them in its field Options.
+struct ToptionsRec {
+    QString PlayerName = QStringLiteral("Pembo");
+    bool SpeedUpOnLine = false;
+    bool SpeedUpOnBoth = false;
+    bool ShowPiece = true;
+    bool BeepOnDrop = true;
+    bool UseSound = true;
+    bool DrawGrid = true;
+    bool UseDefaultPieces = false;
+};
+
+// The options of both games as the options dialog shows and confirms them.
+struct TGameOptions {
+    ToptionsRec Shapes;
+    ToptionsRec Blocks;
+};
+
+inline const QString kOptionsShapes = QStringLiteral("OptionsShapes");
+inline const QString kOptionsBlocks = QStringLiteral("OptionsBlocks");
+
+// The executable's path with ".cfg" in place of its extension.
+QString OptionsFileName();
+
+// Each call opens the options file for that moment only; a missing file, section or
+// key reads as the default above, and every write is on the disk when it returns. A
+// refused write raises "Unable to write to <file>", and the keys after it in the call's
+// order stay unwritten.
+
+// Shapes window, when created: all eight keys of "OptionsShapes".
+ToptionsRec ReadShapesOptions();
+// Shapes window, when closed: the switches the player can toggle during play
+// ("BeepOnDrop", "UseSound", "DrawGrid").
+void WriteShapesToggles(const ToptionsRec& options);
+// Blocks window, when created: the five keys of "OptionsBlocks"; the fields it has no
+// key for keep their defaults.
+ToptionsRec ReadBlocksOptions();
+// Blocks window, when closed: "BeepOnDrop", "UseSound".
+void WriteBlocksToggles(const ToptionsRec& options);
+// Options dialog, when created: both sections in the dialog's order.
+TGameOptions ReadDialogOptions();
+// Options dialog, when confirmed: the thirteen keys in the dialog's order.
+void WriteDialogOptions(const TGameOptions& options);

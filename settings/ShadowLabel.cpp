@@ -1,0 +1,40 @@
+#include "settings/ShadowLabel.h"
+
+#include <QPainter>
+
+TShadowLabel::TShadowLabel(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void TShadowLabel::SetBounds(int left, int top, int width, int height) {
+    setGeometry(left, top, width, height);
+}
+
+void TShadowLabel::SetCaption(const QString& caption) {
+    if (caption == FCaption) return;
+    FCaption = caption;
+    update();
+}
+
+void TShadowLabel::SetAlignment(Qt::Alignment alignment) {
+    FAlignment = alignment;
+    update();
+}
+
+void TShadowLabel::SetColors(TColor text, TColor shadow, int shadowSize) {
+    FTextColor = text;
+    FShadowColor = shadow;
+    FShadowSize = shadowSize;
+    update();
+}
+
+void TShadowLabel::paintEvent(QPaintEvent*) {
+    if (FCaption.isEmpty()) return;
+    QPainter painter(this);
+    painter.setFont(font());
+    const int flags = static_cast<int>(FAlignment) | Qt::TextSingleLine;
+    painter.setPen(ToQColor(FShadowColor));
+    painter.drawText(rect().translated(FShadowSize, FShadowSize), flags, FCaption);
+    painter.setPen(ToQColor(FTextColor));
+    painter.drawText(rect(), flags, FCaption);
+}

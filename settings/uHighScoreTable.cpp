@@ -1,0 +1,153 @@
+#include "settings/uHighScoreTable.h"
+
+#include "platform/AppPath.h"
+#include "platform/Application.h"
+#include "platform/Dialogs.h"
+#include "platform/SysUtils.h"
+#include "settings/IniStore.h"
+#include "settings/TextCompare.h"
+
+#include <QFont>
+
+namespace {
+
+constexpr int kRows = 10;
+constexpr std::array<int, kRows> kRowTops{27, 53, 78, 101, 125, 150, 174, 198, 221, 244};
+constexpr int kLabelHeight = 23;
+
+QFont FontOf(const QStringList& families, int pixelSize, bool bold) {
+    QFont font;
+    font.setFamilies(families);
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+TShadowLabel* MakeLabel(QWidget* parent, int left, int top, int width, Qt::Alignment align) {
+    static const QFont font = FontOf({QStringLiteral("Arial Black"), QStringLiteral("Arial"),
+                                      QStringLiteral("Liberation Sans"),
+                                      QStringLiteral("DejaVu Sans"), QStringLiteral("sans-serif")},
+                                     16, true);
+    auto* label = new TShadowLabel(parent);
+    label->SetBounds(left, top, width, kLabelHeight);
+    label->SetAlignment(align | Qt::AlignVCenter);
+    label->setFont(font);
+    return label;
+}
+
+// A line break in a name would end the row's line in the file.
+QString OneLine(QString text) {
+    text.replace(u'\r', u' ');
+    text.replace(u'\n', u' ');
+    return text;
+}
+
+} // namespace
+
+QString PadScore(int32_t number) {
+    return ZeroPad(number, 9);
+}
+
+QString HighScoreFileName() {
+    return ChangeFileExt(ExeFileName(), QStringLiteral(".ini"));
+}
+
+TfrmHigh::TfrmHigh(QWidget* owner) : TForm(owner) {
+    SetBorder(TBorder::Single, TIcons::Nothing);
+    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    SetClientSize(389, 319);
+    SetColor(clBlack);
+    SetCaption(QStringLiteral("Highscores"));
+    setFont(FontOf({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                    QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
+                    QStringLiteral("sans-serif")},
+                   11, false));
+
+    // Created first so that it comes first in the tab order and holds the focus.
+    btnOK = new QPushButton(QStringLiteral("&OK"), this);
+    btnOK->setGeometry(157, 283, 75, 25);
+    btnOK->setAutoDefault(true);
+    btnOK->setDefault(true);
+    btnOK->setFocus();
+    QObject::connect(btnOK, &QPushButton::clicked, this,
+                     [this] { Application::Guard([this] { btnOKClick(); }); });
+
+    for (int row = 0; row < kRows; ++row) {
+        FNames[row] = MakeLabel(this, 11, kRowTops[row], 200, Qt::AlignLeft);
+        FScores[row] = MakeLabel(this, 288, kRowTops[row], 99, Qt::AlignRight);
+    }
+    txt1 = FNames[0];
+    txt2 = FNames[1];
+    txt3 = FNames[2];
+    txt4 = FNames[3];
+    txt5 = FNames[4];
+    txt6 = FNames[5];
+    txt7 = FNames[6];
+    txt8 = FNames[7];
+    txt9 = FNames[8];
+    txt10 = FNames[9];
+    txtS1 = FScores[0];
+    txts2 = FScores[1];
+    txts3 = FScores[2];
+    txts4 = FScores[3];
+    txts5 = FScores[4];
+    txts6 = FScores[5];
+    txts7 = FScores[6];
+    txts8 = FScores[7];
+    txts9 = FScores[8];
+    txts10 = FScores[9];
+
+    CenterOnScreen();
+}
+
+void TfrmHigh::UpdateTable() {
+    SetCaption(QStringLiteral("Highest Scores ") + GameName);
+    TIniStore store(HighScoreFileName());
+
+    if (PlayerName.isEmpty()) {
+        QString name;
+        if (InputQuery(QStringLiteral("Highscores"), QStringLiteral("Please Enter Your Name"), name,
+                       255))
+            PlayerName = name;
+    }
+
+    QStringList rows;
+    store.ReadNumberedList(GameName, rows, QString());
+    if (rows.isEmpty()) {
+        for (int i = 0; i < kRows; ++i)
+            rows.append(PadScore(i) + QStringLiteral(",Player ") + QString::number(i));
+    }
+    if (!PlayerName.isEmpty()) rows.append(PadScore(Score) + u',' + OneLine(PlayerName));
+
+    // Ascending, so the best rows are the last ones. A section edited by hand may give
+    // fewer than ten: the table then holds just those.
+    SortText(rows);
+    QStringList table;
+    for (qsizetype i = rows.size() - 1; i >= 0 && table.size() < kRows; --i)
+        table.append(rows[i]);
+
+    store.WriteNumberedList(GameName, table);
+
+    for (int row = 0; row < kRows; ++row) {
+        QString score;
+        QString name;
+        if (row < table.size()) {
+            const QString& text = table[row];
+            const qsizetype comma = text.indexOf(u',');
+            if (comma >= 0) {
+                score = text.left(comma);
+                name = text.mid(comma + 1);
+            } else {
+                name = text;
+            }
+        }
+        FNames[row]->SetCaption(name);
+        FScores[row]->SetCaption(score);
+    }
+
+    store.UpdateFile();
+}
+
+void TfrmHigh::btnOKClick() {
+    SetModalResult(QDialog::Accepted);
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "platform/Form.h"
+#include "settings/ShadowLabel.h"
+
+#include <QPushButton>
+#include <QString>
+#include <array>
+#include <cstdint>
+
+// The decimal text of a number with "0" put in front while it is shorter than nine
+// characters: 1230 gives '000001230'; longer numbers stay as they are.
+QString PadScore(int32_t number);
+
+// The high-score file: the executable's path with ".ini" in place of its extension.
+QString HighScoreFileName();
+
+// The high-score window: ten rows of name and score, best first, in one section of
+// the high-score file per game. The caller creates it, sets GameName, Score and
+// PlayerName, calls UpdateTable, shows it with ShowModal and destroys it; when
+// UpdateTable throws, the caller destroys it without showing it.
+class TfrmHigh : public TForm {
+public:
+    explicit TfrmHigh(QWidget* owner = nullptr);
+
+    QString GameName;   // the section in the file and the end of the caption
+    int32_t Score = 0;  // the score to enter
+    QString PlayerName; // empty: the window asks for a name
+
+    // Merges the entry into the stored table, keeps the ten best rows, writes the file
+    // if the table changed and fills the labels. Errors of the file are thrown as
+    // EInOutError, carrying the file name and the system's error.
+    void UpdateTable();
+    // Ends the modal display with the result OK.
+    void btnOKClick();
+
+    // Row 1 to 10.
+    TShadowLabel* NameLabel(int row) const { return FNames.at(row - 1); }
+    TShadowLabel* ScoreLabel(int row) const { return FScores.at(row - 1); }
+
+    TShadowLabel* txt1;
+    TShadowLabel* txt2;
+    TShadowLabel* txt3;
+    TShadowLabel* txt4;
+    TShadowLabel* txt5;
+    TShadowLabel* txt6;
+    TShadowLabel* txt7;
+    TShadowLabel* txt8;
+    TShadowLabel* txt9;
+    TShadowLabel* txt10;
+    TShadowLabel* txtS1;
+    TShadowLabel* txts2;
+    TShadowLabel* txts3;
+    TShadowLabel* txts4;
+    TShadowLabel* txts5;
+    TShadowLabel* txts6;
+    TShadowLabel* txts7;
+    TShadowLabel* txts8;
+    TShadowLabel* txts9;
+    TShadowLabel* txts10;
+    QPushButton* btnOK;
+
+private:
+    std::array<TShadowLabel*, 10> FNames{};
+    std::array<TShadowLabel*, 10> FScores{};
+};
