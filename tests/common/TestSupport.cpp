@@ -5,6 +5,7 @@
 #include "platform/Form.h"
 #include "platform/Random.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 void TestFolder::SetUp() {
@@ -43,6 +44,11 @@ QByteArray TestFolder::ReadBytes(const QString& name) const {
     QFile file(PathOf(name));
     if (!file.open(QIODevice::ReadOnly)) return {};
     return file.readAll();
+}
+
+void TestFolder::CopyAsset(const QString& name) const {
+    const QString source = QCoreApplication::applicationDirPath() + "/" + name;
+    ASSERT_TRUE(QFile::copy(source, PathOf(name))) << source.toStdString();
 }
 
 void TestFolder::WriteBytes(const QString& name, const QByteArray& bytes) const {

@@ -23,6 +23,8 @@ protected:
     QString PathOf(const QString& name) const;
     QString ExePath() const { return PathOf("Quorvel"); }
     QByteArray ReadBytes(const QString& name) const;
+    // Copies a file that the build put beside the test program into the test's folder.
+    void CopyAsset(const QString& name) const;
     void WriteBytes(const QString& name, const QByteArray& bytes) const;
 
     // Answers for the next dialog boxes, in order; when none is left, every box is

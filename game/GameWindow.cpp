@@ -1,0 +1,130 @@
+#include "game/GameWindow.h"
+
+#include "platform/AppPath.h"
+#include "platform/Application.h"
+#include "platform/Dialogs.h"
+#include "platform/SysUtils.h"
+#include "settings/uHighScoreTable.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+#include <memory>
+
+TGameWindow::TGameWindow(const QString& title, int speedUpSecond, QWidget* parent)
+    : TForm(parent), FTitle(title), FSpeedUpSecond(speedUpSecond), FAppFolder(::AppFolder()) {
+    SetClientSize(590, 561);
+    SetColor(clBlack);
+    setFont(WindowFont());
+    imgBG = new QLabel(this);
+    imgBG->setGeometry(0, 0, 590, 561);
+    imgBG->setScaledContents(true);
+    sysWave = new TWavePlayer(this);
+    sysWave->SetAsynchronous(true);
+    sysWave->SetLoop(false);
+    tmrGameTimer.SetInterval(1000);
+    tmrTimeCode.SetInterval(1000);
+    tmrTimeCode.SetOnTimer([this] { tmrTimeCodeTimer(); });
+}
+
+QString TGameWindow::TimeText(int32_t minutes, int32_t seconds) {
+    return "Time\n\r" + ZeroPad(minutes, 2) + ":" + ZeroPad(seconds, 2);
+}
+
+QString TGameWindow::ScoreText(int32_t score) {
+    return "Score\n\r" + QString::number(score);
+}
+
+void TGameWindow::SetPaused(bool paused) {
+    Paused = paused;
+    SetCaption(paused ? "Paused - " + FTitle : FTitle);
+}
+
+void TGameWindow::LoadBackground() {
+    const QString path = FAppFolder + "bg.bmp";
+    QImageReader reader(path);
+    const QImage picture = reader.read();
+    if (picture.isNull()) {
+        Application::HandleException(
+            Exception("Cannot load the picture \"" + path + "\". " + reader.errorString()));
+        return;
+    }
+    imgBG->setPixmap(QPixmap::fromImage(picture));
+}
+
+void TGameWindow::PlaySound(const QString& name) {
+    if (!Options.UseSound) return;
+    sysWave->SetFileName(FAppFolder + name);
+    sysWave->Play();
+}
+
+void TGameWindow::AddScore(int32_t points) {
+    Score += points;
+    lblScore->SetCaption(ScoreText(Score));
+}
+
+void TGameWindow::SlowDown() {
+    if (tmrGameTimer.Interval() < 3000) tmrGameTimer.SetInterval(tmrGameTimer.Interval() + 100);
+}
+
+void TGameWindow::SpeedUp(unsigned step) {
+    const unsigned interval = tmrGameTimer.Interval();
+    if (interval > 75) tmrGameTimer.SetInterval(interval > step ? interval - step : 0);
+}
+
+void TGameWindow::tmrTimeCodeTimer() {
+    if (Paused) return;
+    ++Seconds;
+    if (Seconds == 60) {
+        ++Minutes;
+        Seconds = 0;
+    } else if (Seconds == FSpeedUpSecond && SpeedsUpOnTime()) {
+        SpeedUp(10);
+    }
+    lblTime->SetCaption(TimeText(Minutes, Seconds));
+}
+
+void TGameWindow::ResetGame() {
+    Score = 0;
+    Seconds = 0;
+    Minutes = 0;
+    SetPaused(true);
+    tmrGameTimer.SetInterval(1000);
+    lblScore->SetCaption("Score");
+    lblTime->SetCaption("Time");
+}
+
+bool TGameWindow::CommonKeyDown(int key) {
+    switch (key) {
+    case vk::Prior:
+        SlowDown();
+        return true;
+    case vk::Next:
+        SpeedUp(100);
+        return true;
+    case vk::Escape:
+        // The question does not pause the game: the timers go on meanwhile.
+        if (ConfirmDlg("Are you sure you want to quit ?", "Confirm")) Close();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TGameWindow::EndGame() {
+    PlaySound("Game Over.wav");
+    Paused = true;
+    // The table runs a modal loop in which this window's timers keep ticking.
+    tmrGameTimer.SetEnabled(false);
+    try {
+        auto table = std::make_unique<TfrmHigh>(this);
+        table->GameName = FTitle;
+        table->Score = Score;
+        table->PlayerName = Options.PlayerName;
+        table->UpdateTable();
+        table->ShowModal();
+    } catch (const std::exception& error) {
+        // The game is over either way: report why the table failed, then close.
+        Application::HandleException(error);
+    }
+    Close();
+}

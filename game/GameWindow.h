@@ -1,0 +1,72 @@
+#pragma once
+
+#include "game/TextPanel.h"
+#include "platform/Form.h"
+#include "platform/Timer.h"
+#include "platform/WavePlayer.h"
+#include "settings/OptionsFile.h"
+
+#include <QLabel>
+
+// What the Shapes and the Blocks windows do alike: the pause flag and its caption,
+// score and time panels, the game timer's interval arithmetic, the time count, the
+// background picture, sounds, the quit question and the end of a game into the
+// high-score table.
+class TGameWindow : public TForm {
+public:
+    ToptionsRec Options;
+    bool Paused = true;
+    int32_t Score = 0;
+    int32_t Minutes = 0;
+    int32_t Seconds = 0;
+
+    QLabel* imgBG = nullptr;
+    TTextPanel* lblScore = nullptr;
+    TTextPanel* lblTime = nullptr;
+    TTimer tmrGameTimer;
+    TTimer tmrTimeCode;
+    TWavePlayer* sysWave = nullptr;
+
+    // Time tick: one more second of play, the timed speed-up once a minute, the panel.
+    void tmrTimeCodeTimer();
+
+    QString AppFolder() const { return FAppFolder; }
+    // "Time\n\r" + MM:SS, each part with a leading zero below 10.
+    static QString TimeText(int32_t minutes, int32_t seconds);
+    static QString ScoreText(int32_t score);
+
+protected:
+    // title: the game's name, "Quorvel (Shapes)" or "Quorvel (Blocks)", which is also
+    // the name of its high-score table; speedUpSecond: the second of each minute of
+    // play at which the timed speed-up comes.
+    TGameWindow(const QString& title, int speedUpSecond, QWidget* parent);
+
+    void SetPaused(bool paused);
+    // Shows "bg.bmp" from the application folder; a picture that cannot be loaded is
+    // reported in a message box and the window goes on without one.
+    void LoadBackground();
+    // Plays a wave file from the application folder when sounds are on.
+    void PlaySound(const QString& name);
+    void AddScore(int32_t points);
+    // Page Up: slower by 100 ms while below 3000 ms.
+    void SlowDown();
+    // Faster by step while above 75 ms; a 100-ms step from 76..99 ms stops at 0,
+    // which the unsigned interval must never go below.
+    void SpeedUp(unsigned step);
+    // The speed-up choices of the options: on completions, on time, or on both.
+    bool SpeedsUpOnCompletion() const { return Options.SpeedUpOnLine || Options.SpeedUpOnBoth; }
+    bool SpeedsUpOnTime() const { return !Options.SpeedUpOnLine || Options.SpeedUpOnBoth; }
+    // Score, time and speed back to their start, paused.
+    void ResetGame();
+    // Page Up, Page Down and Escape act alike in both windows, paused or not. True
+    // when the key was one of them.
+    bool CommonKeyDown(int key);
+    // The end of a game: sound, pause, game timer off, the high-score table shown
+    // modally and destroyed, then this window closes (once the current event is over).
+    void EndGame();
+
+private:
+    QString FTitle;
+    int FSpeedUpSecond;
+    QString FAppFolder;
+};

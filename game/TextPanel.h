@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/Color.h"
+
+#include <QFont>
+#include <QWidget>
+
+// A fixed-size panel of text: black background, lime text. The text is kept
+// exactly as set; each line feed + carriage return pair in it ("\n\r") shows as one
+// line break.
+class TTextPanel : public QWidget {
+public:
+    TTextPanel(QWidget* parent, int left, int top, int width, int height, const QString& text);
+
+    QString Caption() const { return FCaption; }
+    void SetCaption(const QString& text);
+    // The lines as shown.
+    QStringList Lines() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString FCaption;
+};
+
+// "Arial Black" 16 pixels high, or the closest family this machine has.
+QFont PanelFont();
+// "MS Sans Serif" 11 pixels high, or the closest family this machine has.
+QFont WindowFont();
