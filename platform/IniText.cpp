@@ -39,13 +39,33 @@ QString CutUtf8(const QString& text, qsizetype maxBytes) {
 TIniLineSplitter::TIniLineSplitter(qsizetype maxLineBytes, TOnLine onLine)
     : FMaxLineBytes(maxLineBytes), FOnLine(std::move(onLine)) {}
 
+namespace {
+const QByteArray kByteOrderMark("\xEF\xBB\xBF");
+}
+
 bool TIniLineSplitter::Feed(const char* data, qsizetype size) {
+    if (FEnded) return false;
+    if (!FHeadDone) {
+        const qsizetype take = std::min(kByteOrderMark.size() - FHead.size(), size);
+        FHead.append(data, take);
+        data += take;
+        size -= take;
+        if (FHead.size() < kByteOrderMark.size() && kByteOrderMark.startsWith(FHead)) return true;
+        FHeadDone = true;
+        const QByteArray head = FHead == kByteOrderMark ? QByteArray() : FHead;
+        FHead.clear();
+        if (!FeedText(head.constData(), head.size())) return false;
+    }
+    return FeedText(data, size);
+}
+
+bool TIniLineSplitter::FeedText(const char* data, qsizetype size) {
     if (FEnded) return false;
     qsizetype i = 0;
     while (i < size) {
         const char c = data[i];
         if (c == '\x1A') {
-            Finish();
+            if (FInLine) EndLine();
             FEnded = true;
             return false;
         }
@@ -76,6 +96,13 @@ bool TIniLineSplitter::Feed(const char* data, qsizetype size) {
 }
 
 void TIniLineSplitter::Finish() {
+    if (!FHeadDone) {
+        // A text shorter than a byte-order mark that began like one.
+        FHeadDone = true;
+        const QByteArray head = FHead;
+        FHead.clear();
+        FeedText(head.constData(), head.size());
+    }
     if (FInLine && !FEnded) EndLine();
 }
 
@@ -136,7 +163,10 @@ bool ReadIniLines(const QString& fileName, qsizetype bufferSize, qsizetype maxLi
 }
 
 TAtomicFileWriter::TAtomicFileWriter(const QString& fileName) : FFileName(fileName) {
-    const QByteArray target = QFile::encodeName(fileName);
+    // Renaming over a link would replace the link, not the file it stands for.
+    const QFileInfo info(fileName);
+    FTarget = info.isSymLink() ? info.symLinkTarget() : fileName;
+    const QByteArray target = QFile::encodeName(FTarget);
     struct stat old {};
     const bool keepMode = ::stat(target.constData(), &old) == 0 && S_ISREG(old.st_mode);
     const mode_t mode = keepMode ? (old.st_mode & 07777) : 0666;
@@ -180,11 +210,11 @@ void TAtomicFileWriter::Commit() {
     const int handle = FHandle;
     FHandle = -1;
     if (::close(handle) != 0) Fail(errno);
-    if (::rename(FTempPath.constData(), QFile::encodeName(FFileName).constData()) != 0) Fail(errno);
+    if (::rename(FTempPath.constData(), QFile::encodeName(FTarget).constData()) != 0) Fail(errno);
     FTempPath.clear();
     // The rename itself is only durable once the folder is flushed as well; some
     // file systems refuse that, and the file is in place either way.
-    const QByteArray folder = QFile::encodeName(QFileInfo(FFileName).absolutePath());
+    const QByteArray folder = QFile::encodeName(QFileInfo(FTarget).absolutePath());
     const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
         (void)::fsync(dir);

@@ -26,6 +26,8 @@ QString CutUtf8(const QString& text, qsizetype maxBytes);
 
 // Turns INI bytes into lines. A line ends at CR, at CR LF or at a lone LF (files
 // saved on this platform end their lines with LF alone); a 0x1A byte ends the text.
+// A UTF-8 byte-order mark that some editors put first is dropped, so it cannot hide
+// the first section header.
 // Every line, empty ones included, reaches onLine decoded from UTF-8. With
 // maxLineBytes >= 0 a line keeps only its first maxLineBytes bytes, cut at a whole
 // character, and the rest of that line is skipped.
@@ -42,6 +44,7 @@ public:
     void Finish();
 
 private:
+    bool FeedText(const char* data, qsizetype size);
     void EndLine();
 
     qsizetype FMaxLineBytes;
@@ -50,6 +53,8 @@ private:
     bool FInLine = false;
     bool FAfterCR = false;
     bool FEnded = false;
+    bool FHeadDone = false;
+    QByteArray FHead; // the first bytes, until it is clear whether they are a mark
 };
 
 QStringList SplitIniLines(const QByteArray& bytes, qsizetype maxLineBytes = -1);
@@ -61,7 +66,8 @@ bool ReadIniLines(const QString& fileName, qsizetype bufferSize, qsizetype maxLi
                   const TIniLineSplitter::TOnLine& onLine);
 
 // Replaces a file as a whole or not at all: the bytes go to a new file in the same
-// folder, which is flushed to the disk and then renamed over the old one. A failure
+// folder, which is flushed to the disk and then renamed over the old one (over the
+// file a symbolic link points to, when the name is one). A failure
 // at any step, or a writer destroyed before Commit, removes the new file and leaves
 // the old one as it was. Failures throw EInOutError naming the file.
 class TAtomicFileWriter {
@@ -81,6 +87,7 @@ private:
     void Discard();
 
     QString FFileName;
+    QString FTarget;
     QByteArray FTempPath;
     int FHandle = -1;
 };

@@ -29,6 +29,14 @@ TEST(IniLines, AnyLineEndEndsALineAndCtrlZEndsTheText) {
     EXPECT_EQ(SplitIniLines(""), QStringList());
 }
 
+TEST(IniLines, AByteOrderMarkIsDroppedOnlyAtTheStart) {
+    EXPECT_EQ(SplitIniLines("\xEF\xBB\xBF[S]\nk=\xEF\xBB\xBF"),
+              QStringList({"[S]", QStringLiteral("k=\uFEFF")}));
+    EXPECT_EQ(SplitIniLines("\xEF\xBB\xBF"), QStringList());
+    EXPECT_EQ(SplitIniLines("\xEF\xBB").size(), 1);
+    EXPECT_EQ(SplitIniLines("ab"), QStringList({"ab"}));
+}
+
 TEST(IniLines, CutKeepsWholeUtf8CharactersAndSkipsTheRestOfTheLine) {
     const QByteArray ascii(300, 'x');
     EXPECT_EQ(SplitIniLines(ascii + "\r\nnext", 255), QStringList({QString(255, u'x'), "next"}));
@@ -44,12 +52,13 @@ TEST(IniLines, CutKeepsWholeUtf8CharactersAndSkipsTheRestOfTheLine) {
 }
 
 TEST_F(IniTextTest, ReadingThroughASmallBufferGivesTheSameLines) {
-    const QByteArray text = "[s]\r\nkey=value\r\n\r\nlong" + QByteArray(40, 'z') +
+    const QByteArray text = "\xEF\xBB\xBF[s]\r\nkey=value\r\n\r\nlong" + QByteArray(40, 'z') +
                             "\nlast\r\n\x1A"
                             "ignored";
     WriteBytes("t.ini", text);
     const QStringList whole = SplitIniLines(text, 20);
     ASSERT_EQ(whole.size(), 5);
+    EXPECT_EQ(whole[0], "[s]");
     // Buffer ends fall between CR and LF, inside the cut and on the end byte.
     for (qsizetype size = 1; size <= 9; ++size)
         EXPECT_EQ(ReadInChunks(PathOf("t.ini"), size, 20), whole) << size;
@@ -82,6 +91,12 @@ TEST_F(IniTextTest, AtomicWriteReplacesTheFileAndKeepsItsRights) {
     ASSERT_EQ(::stat(QFile::encodeName(PathOf("data.ini")).constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
     EXPECT_EQ(QDir(PathOf("")).entryList(QDir::Files), QStringList({"data.ini"}));
+
+    // A link stays a link; the file it points to takes the new content.
+    ASSERT_TRUE(QFile::link(PathOf("data.ini"), PathOf("link.ini")));
+    WriteFileAtomically(PathOf("link.ini"), "through the link");
+    EXPECT_TRUE(QFileInfo(PathOf("link.ini")).isSymLink());
+    EXPECT_EQ(ReadBytes("data.ini"), "through the link");
 }
 
 TEST_F(IniTextTest, AnInterruptedOrRefusedWriteLeavesTheOldFileWhole) {
