@@ -1,5 +1,6 @@
 # make run    install what is missing, build, start the program
-# make test   install what is missing, build, run every test with no display
+# make test   install what is missing, build, run every test with no display, then
+#             play the real program in a virtual display (scripts/e2e)
 # make bench  install what is missing, build, run the benchmarks
 
 BUILD ?= build
@@ -24,6 +25,7 @@ run: build
 
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	@./scripts/e2e $(BUILD)/bin
 
 bench: build
 	@./scripts/bench $(BUILD)/bin

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+// The main menu's pictures, drawn by the program itself.
+
+enum class TMenuPicture { Shapes, Blocks, HighScore, Options, Instructions, Exit };
+
+// 410 x 280, 24-bit: a vertical gradient from RGB 48, 223, 255 in the top row to
+// 47, 175, 255 in the bottom row, each channel rounded to the nearest value.
+QImage MenuBackground();
+
+// The title a button shows at its top.
+QString MenuPictureTitle(TMenuPicture picture);
+
+// 72 x 72, 24-bit: a raised light tile with the title in blue at its top over a
+// small, mostly black illustration of what the button opens.
+QImage MenuPicture(TMenuPicture picture);

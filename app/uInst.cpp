@@ -1,0 +1,52 @@
+#include "app/uInst.h"
+
+#include "platform/AppPath.h"
+#include "platform/Application.h"
+#include "platform/RtfReader.h"
+#include "platform/SysUtils.h"
+
+#include <QFile>
+
+TfrmInst::TfrmInst(QWidget* owner) : TForm(owner) {
+    SetBorder(TBorder::Single, TIcons::CloseOnly);
+    SetCaption(QStringLiteral("Instructions"));
+    SetColor(clBtnFace);
+    SetClientSize(795, 459);
+
+    ins = new QTextEdit(this);
+    ins->setGeometry(0, 0, 795, 434);
+    ins->setFrameShape(QFrame::NoFrame);
+    ins->setReadOnly(true);
+    ins->setAcceptRichText(true);
+    ins->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    ins->document()->setDocumentMargin(8);
+
+    Panel1 = new QWidget(this);
+    Panel1->setGeometry(0, 434, 795, 25);
+    Button1 = new QPushButton(QStringLiteral("&Close"), Panel1);
+    Button1->setGeometry(3, 0, 790, 25);
+    Button1->setAutoDefault(true);
+    QObject::connect(Button1, &QPushButton::clicked, this,
+                     [this] { Application::Guard([this] { Button1Click(); }); });
+
+    CenterOnScreen();
+    Application::Guard([this] { FormCreate(); });
+}
+
+void TfrmInst::FormCreate() {
+    const QString path = AppFolder() + QStringLiteral("Instructions.rtf");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Exception(
+            QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+    const QByteArray rtf = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw Exception(
+            QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+    ReadRtf(rtf, *ins->document());
+    ins->moveCursor(QTextCursor::Start);
+}
+
+void TfrmInst::Button1Click() {
+    SetModalResult(QDialog::Accepted);
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/Form.h"
+
+#include <QPushButton>
+#include <QTextEdit>
+#include <QWidget>
+
+// The instructions: "Instructions.rtf" from the application folder, read-only,
+// above a "&Close" button. A file that cannot be read is reported and the viewer
+// opens empty.
+class TfrmInst : public TForm {
+public:
+    explicit TfrmInst(QWidget* owner = nullptr);
+
+    // Loads the instructions; throws "Cannot open file "<path>". <reason>" when the
+    // file cannot be read.
+    void FormCreate();
+    void Button1Click();
+
+    QTextEdit* ins;
+    QWidget* Panel1;
+    QPushButton* Button1;
+};

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "app/Image.h"
+#include "platform/Form.h"
+#include "platform/WavePlayer.h"
+
+// The main menu: a borderless window of six picture buttons over a gradient. Every
+// button plays "Click.wav" first, then opens its window modally and destroys it when
+// it closes, also after an error. Closing the menu ends the program.
+class TfrmMain : public TForm {
+public:
+    explicit TfrmMain(QWidget* parent = nullptr);
+
+    // Sets the application folder, from which "Click.wav" is played.
+    void FormCreate();
+    // The Shapes game.
+    void btnNewGameClick();
+    // The Blocks game.
+    void Button1Click();
+    // The game chooser, then, only after OK, the chosen game's high-score table.
+    void Image6Click();
+    // The options dialog.
+    void Image2Click();
+    // The instructions.
+    void Image7Click();
+    // Waits a moment for the click to start, then closes the menu.
+    void btnExitClick();
+
+    QString AppFolder() const { return FAppFolder; }
+
+    TImage* Image5; // the background
+    TImage* Image1;
+    TImage* Image4;
+    TImage* Image6;
+    TImage* Image2;
+    TImage* Image7;
+    TImage* Image3;
+    TWavePlayer* sysWave;
+
+private:
+    void PlayClick();
+
+    QString FAppFolder;
+};

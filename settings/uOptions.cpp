@@ -1,0 +1,214 @@
+#include "settings/uOptions.h"
+
+#include "platform/Application.h"
+
+#include <QFont>
+#include <QFontInfo>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
+#include <QTabBar>
+#include <algorithm>
+
+namespace {
+
+// The three choices of "Speed Up On", in the order of the radio items.
+enum TSpeedChoice { scLineComplete = 0, scTimer = 1, scBoth = 2 };
+
+const QStringList kSpeedItems{QStringLiteral("Line Complete"), QStringLiteral("Timer"),
+                              QStringLiteral("Both")};
+
+// "Both" when SpeedUpOnBoth, else "Timer"; then "Line Complete" wins when
+// SpeedUpOnLine, so a hand-edited file with both keys true shows "Line Complete".
+int SpeedChoiceOf(const ToptionsRec& options) {
+    int choice = options.SpeedUpOnBoth ? scBoth : scTimer;
+    if (options.SpeedUpOnLine) choice = scLineComplete;
+    return choice;
+}
+
+void SetSpeedChoice(ToptionsRec& options, int choice) {
+    options.SpeedUpOnBoth = choice == scBoth;
+    options.SpeedUpOnLine = choice == scLineComplete;
+}
+
+// The positions and sizes of the controls are made for "MS Sans Serif" at 11 pixels;
+// the wider families that stand in for it elsewhere are narrowed to fit them.
+QFont DialogFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
+                      QStringLiteral("sans-serif")});
+    font.setPixelSize(11);
+    if (!QFontInfo(font).family().contains(QStringLiteral("Sans Serif")))
+        font.setStretch(QFont::SemiCondensed);
+    return font;
+}
+
+// Check boxes and labels grow with their text, so that no font cuts it short.
+QCheckBox* CheckBox(QWidget* page, const QString& caption, int left, int top, int width) {
+    auto* box = new QCheckBox(caption, page);
+    box->setGeometry(left, top, std::max(width, box->sizeHint().width()), 17);
+    return box;
+}
+
+QLabel* Label(QWidget* page, const QString& caption) {
+    auto* label = new QLabel(caption, page);
+    label->setGeometry(8, 6, std::max(60, label->sizeHint().width()), 13);
+    return label;
+}
+
+QLineEdit* Edit(QWidget* page) {
+    auto* edit = new QLineEdit(page);
+    edit->setGeometry(8, 25, 121, 21);
+    return edit;
+}
+
+// Neither button answers Enter: QPushButton in a dialog would by default.
+QPushButton* PanelButton(QWidget* panel, const QString& caption, int left) {
+    auto* button = new QPushButton(caption, panel);
+    button->setGeometry(left, 0, 75, 25);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+} // namespace
+
+TRadioGroup::TRadioGroup(QWidget* parent, const QString& caption, const QStringList& items)
+    : QGroupBox(caption, parent) {
+    FGroup.setExclusive(true);
+    // Three items share about 40 pixels: a smaller circle than the style's keeps them whole.
+    setStyleSheet(QStringLiteral("QRadioButton::indicator { width: 10px; height: 10px; }"));
+    for (int i = 0; i < items.size(); ++i) {
+        auto* button = new QRadioButton(items[i], this);
+        // A style sheet stops the font from coming down from the window.
+        button->setFont(font());
+        FGroup.addButton(button, i);
+        FButtons.push_back(button);
+    }
+}
+
+int TRadioGroup::ItemIndex() const {
+    return FGroup.checkedId();
+}
+
+void TRadioGroup::SetItemIndex(int index) {
+    if (index >= 0 && index < Count()) {
+        Item(index)->setChecked(true);
+    } else if (QAbstractButton* checked = FGroup.checkedButton()) {
+        // An exclusive group refuses to uncheck its last button.
+        FGroup.setExclusive(false);
+        checked->setChecked(false);
+        FGroup.setExclusive(true);
+    }
+}
+
+void TRadioGroup::SetBounds(int left, int top, int width, int height) {
+    setGeometry(left, top, width, height);
+    PlaceItems();
+}
+
+void TRadioGroup::PlaceItems() {
+    if (FButtons.empty()) return;
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    const QRect inside =
+        style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents, this);
+    const int itemHeight = inside.height() / Count();
+    for (int i = 0; i < Count(); ++i)
+        Item(i)->setGeometry(inside.left() + 4, inside.top() + i * itemHeight, inside.width() - 6,
+                             itemHeight);
+}
+
+TfrmOptions::TfrmOptions(QWidget* owner) : TForm(owner) {
+    SetBorder(TBorder::Dialog);
+    SetCaption(QStringLiteral("Quorvel Options"));
+    SetColor(clBtnFace);
+    setFont(DialogFont());
+    SetClientSize(251, 201);
+
+    TabbedNotebook1 = new QTabWidget(this);
+    TabbedNotebook1->setGeometry(0, 0, 251, 176);
+    TabbedNotebook1->tabBar()->setFont(DialogFont());
+    PageBlocks = new QWidget;
+    PageShapes = new QWidget;
+    TabbedNotebook1->addTab(PageBlocks, QStringLiteral("Blocks"));
+    TabbedNotebook1->addTab(PageShapes, QStringLiteral("Shapes"));
+
+    // Created in the tab order of their page, which Qt takes as the focus chain.
+    Label2 = Label(PageBlocks, QStringLiteral("Player Name"));
+    chkb_BeepOnDrop = CheckBox(PageBlocks, QStringLiteral("Click On Drop"), 8, 68, 97);
+    chkb_UseSound = CheckBox(PageBlocks, QStringLiteral("Use Sound"), 8, 51, 97);
+    txtB_PlayerName = Edit(PageBlocks);
+    rdoB_Speed = new TRadioGroup(PageBlocks, QStringLiteral("Speed Up On"), kSpeedItems);
+    rdoB_Speed->SetBounds(134, 3, 105, 59);
+
+    Label1 = Label(PageShapes, QStringLiteral("Player Name"));
+    txtS_PlayerName = Edit(PageShapes);
+    rdos_Speed = new TRadioGroup(PageShapes, QStringLiteral("Speed Up On"), kSpeedItems);
+    rdos_Speed->SetBounds(134, 3, 105, 59);
+    chks_ShowNextPiece = CheckBox(PageShapes, QStringLiteral("Show Next Piece"), 9, 55, 118);
+    chks_UseSound = CheckBox(PageShapes, QStringLiteral("Use Sound"), 9, 71, 97);
+    chks_BeepOnDrop = CheckBox(PageShapes, QStringLiteral("Click On Drop"), 9, 88, 97);
+    chks_UseDefaultPieces = CheckBox(PageShapes, QStringLiteral("Use Easy Pieces"), 9, 105, 97);
+    chks_DrawGrid = CheckBox(PageShapes, QStringLiteral("Grid Visible"), 9, 122, 97);
+
+    Panel1 = new QWidget(this);
+    Panel1->setGeometry(0, 176, 251, 25);
+    Button1 = PanelButton(Panel1, QStringLiteral("&Ok"), 100);
+    Button2 = PanelButton(Panel1, QStringLiteral("&Cancel"), 175);
+    QObject::connect(Button1, &QPushButton::clicked, this,
+                     [this] { Application::Guard([this] { Button1Click(); }); });
+    QObject::connect(Button2, &QPushButton::clicked, this,
+                     [this] { Application::Guard([this] { Button2Click(); }); });
+
+    TabbedNotebook1->setCurrentIndex(0);
+    chkb_BeepOnDrop->setFocus();
+    move(490, 437);
+    Application::Guard([this] { FormCreate(); });
+}
+
+void TfrmOptions::FormCreate() {
+    const TGameOptions options = ReadDialogOptions();
+    const ToptionsRec& shapes = options.Shapes;
+    txtS_PlayerName->setText(shapes.PlayerName);
+    rdos_Speed->SetItemIndex(SpeedChoiceOf(shapes));
+    chks_ShowNextPiece->setChecked(shapes.ShowPiece);
+    chks_BeepOnDrop->setChecked(shapes.BeepOnDrop);
+    chks_UseSound->setChecked(shapes.UseSound);
+    chks_DrawGrid->setChecked(shapes.DrawGrid);
+    chks_UseDefaultPieces->setChecked(shapes.UseDefaultPieces);
+
+    const ToptionsRec& blocks = options.Blocks;
+    txtB_PlayerName->setText(blocks.PlayerName);
+    rdoB_Speed->SetItemIndex(SpeedChoiceOf(blocks));
+    chkb_BeepOnDrop->setChecked(blocks.BeepOnDrop);
+    chkb_UseSound->setChecked(blocks.UseSound);
+}
+
+TGameOptions TfrmOptions::Shown() const {
+    TGameOptions options;
+    ToptionsRec& shapes = options.Shapes;
+    shapes.PlayerName = txtS_PlayerName->text();
+    SetSpeedChoice(shapes, rdos_Speed->ItemIndex());
+    shapes.ShowPiece = chks_ShowNextPiece->isChecked();
+    shapes.BeepOnDrop = chks_BeepOnDrop->isChecked();
+    shapes.UseSound = chks_UseSound->isChecked();
+    shapes.DrawGrid = chks_DrawGrid->isChecked();
+    shapes.UseDefaultPieces = chks_UseDefaultPieces->isChecked();
+
+    ToptionsRec& blocks = options.Blocks;
+    blocks.PlayerName = txtB_PlayerName->text();
+    SetSpeedChoice(blocks, rdoB_Speed->ItemIndex());
+    blocks.BeepOnDrop = chkb_BeepOnDrop->isChecked();
+    blocks.UseSound = chkb_UseSound->isChecked();
+    return options;
+}
+
+void TfrmOptions::Button1Click() {
+    WriteDialogOptions(Shown());
+    Close();
+}
+
+void TfrmOptions::Button2Click() {
+    Close();
+}
