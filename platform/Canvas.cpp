@@ -58,18 +58,29 @@ void TCanvas::Ellipse(int left, int top, int right, int bottom) {
     if (right < left) std::swap(left, right);
     if (bottom < top) std::swap(top, bottom);
     if (right <= left || bottom <= top) return;
+    // QPainter's aliased ellipse strays outside the rectangle it is given for some
+    // boxes, flat ones by several pixels on each side, and a clip does not hold its
+    // fill back; GDI never paints outside the box. So the ellipse is drawn into an
+    // image of the box's size first, which nothing can leave.
+    const QRect box(left, top, right - left, bottom - top);
+    QImage shape(box.size(), QImage::Format_ARGB32_Premultiplied);
+    shape.fill(Qt::transparent);
+    {
+        QPainter painter(&shape);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        QPen pen(ToQColor(FPenColor));
+        pen.setWidth(0);
+        painter.setPen(pen);
+        if (FBrushStyle == TBrushStyle::bsSolid)
+            painter.setBrush(ToQColor(FBrushColor));
+        else
+            painter.setBrush(Qt::NoBrush);
+        // An aliased outline covers one pixel beyond the rectangle it is given.
+        painter.drawEllipse(QRect(0, 0, box.width() - 1, box.height() - 1));
+    }
     QPainter painter(FImage);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    QPen pen(ToQColor(FPenColor));
-    pen.setWidth(0);
-    painter.setPen(pen);
-    if (FBrushStyle == TBrushStyle::bsSolid)
-        painter.setBrush(ToQColor(FBrushColor));
-    else
-        painter.setBrush(Qt::NoBrush);
-    // An aliased QPainter outline covers one pixel beyond the rectangle it is given.
-    painter.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
-    Changed(QRect(left, top, right - left, bottom - top).intersected(FImage->rect()));
+    painter.drawImage(box.topLeft(), shape);
+    Changed(box.intersected(FImage->rect()));
 }
 
 void TCanvas::MoveTo(int x, int y) {

@@ -197,6 +197,13 @@ bool TBrickfall::Drop() {
     int d = 1;
     while (CanMove(0, d))
         ++d;
+    // A piece that already rests where it fits stays put. Lifting it a row and stepping
+    // it back, which ends in the same place, would erase the squares of any settled
+    // cells it passed under up there.
+    if (d == 1 && CanMove(0, 0)) {
+        DrawCurrentPiece(FPieceX, FPieceY);
+        return true;
+    }
     EraseCurrentPiece(FPieceX, FPieceY);
     FPieceY += d - 2;
     DrawCurrentPiece(FPieceX, FPieceY);
