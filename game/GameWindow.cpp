@@ -3,6 +3,7 @@
 #include "platform/AppPath.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
+#include "platform/Fonts.h"
 #include "platform/SysUtils.h"
 #include "settings/uHighScoreTable.h"
 

@@ -1,28 +1,14 @@
 #include "game/TextPanel.h"
 
+#include "platform/Fonts.h"
+
 #include <QPainter>
-
-QFont PanelFont() {
-    QFont font;
-    font.setFamilies({"Arial Black", "Arial", "Liberation Sans", "DejaVu Sans", "sans-serif"});
-    font.setPixelSize(16);
-    font.setWeight(QFont::Black);
-    return font;
-}
-
-QFont WindowFont() {
-    QFont font;
-    font.setFamilies(
-        {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "DejaVu Sans", "sans-serif"});
-    font.setPixelSize(11);
-    return font;
-}
 
 TTextPanel::TTextPanel(QWidget* parent, int left, int top, int width, int height,
                        const QString& text)
     : QWidget(parent), FCaption(text) {
     setGeometry(left, top, width, height);
-    setFont(PanelFont());
+    setFont(DisplayFont(16));
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -41,6 +27,6 @@ void TTextPanel::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), Qt::black);
     painter.setPen(ToQColor(clLime));
     painter.setFont(font());
-    painter.drawText(rect().adjusted(4, 0, -4, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                     Lines().join(u'\n'));
+    painter.drawText(rect().adjusted(4, 0, -4, 0),
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, Lines().join(u'\n'));
 }

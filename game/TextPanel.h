@@ -7,7 +7,7 @@
 
 // A fixed-size panel of text: black background, lime text. The text is kept
 // exactly as set; each line feed + carriage return pair in it ("\n\r") shows as one
-// line break.
+// line break; a line too long for the panel wraps at a blank.
 class TTextPanel : public QWidget {
 public:
     TTextPanel(QWidget* parent, int left, int top, int width, int height, const QString& text);
@@ -23,8 +23,3 @@ protected:
 private:
     QString FCaption;
 };
-
-// "Arial Black" 16 pixels high, or the closest family this machine has.
-QFont PanelFont();
-// "MS Sans Serif" 11 pixels high, or the closest family this machine has.
-QFont WindowFont();

@@ -3,6 +3,7 @@
 #include "platform/AppPath.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
+#include "platform/Fonts.h"
 #include "platform/SysUtils.h"
 #include "settings/IniStore.h"
 #include "settings/TextCompare.h"
@@ -15,19 +16,8 @@ constexpr int kRows = 10;
 constexpr std::array<int, kRows> kRowTops{27, 53, 78, 101, 125, 150, 174, 198, 221, 244};
 constexpr int kLabelHeight = 23;
 
-QFont FontOf(const QStringList& families, int pixelSize, bool bold) {
-    QFont font;
-    font.setFamilies(families);
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
-
 TShadowLabel* MakeLabel(QWidget* parent, int left, int top, int width, Qt::Alignment align) {
-    static const QFont font = FontOf({QStringLiteral("Arial Black"), QStringLiteral("Arial"),
-                                      QStringLiteral("Liberation Sans"),
-                                      QStringLiteral("DejaVu Sans"), QStringLiteral("sans-serif")},
-                                     16, true);
+    static const QFont font = DisplayFont(16);
     auto* label = new TShadowLabel(parent);
     label->SetBounds(left, top, width, kLabelHeight);
     label->SetAlignment(align | Qt::AlignVCenter);
@@ -58,10 +48,7 @@ TfrmHigh::TfrmHigh(QWidget* owner) : TForm(owner) {
     SetClientSize(389, 319);
     SetColor(clBlack);
     SetCaption(QStringLiteral("Highscores"));
-    setFont(FontOf({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                    QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
-                    QStringLiteral("sans-serif")},
-                   11, false));
+    setFont(WindowFont());
 
     // Created first so that it comes first in the tab order and holds the focus.
     btnOK = new QPushButton(QStringLiteral("&OK"), this);

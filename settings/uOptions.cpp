@@ -1,9 +1,9 @@
 #include "settings/uOptions.h"
 
 #include "platform/Application.h"
+#include "platform/Fonts.h"
 
 #include <QFont>
-#include <QFontInfo>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
@@ -28,19 +28,6 @@ int SpeedChoiceOf(const ToptionsRec& options) {
 void SetSpeedChoice(ToptionsRec& options, int choice) {
     options.SpeedUpOnBoth = choice == scBoth;
     options.SpeedUpOnLine = choice == scLineComplete;
-}
-
-// The positions and sizes of the controls are made for "MS Sans Serif" at 11 pixels;
-// the wider families that stand in for it elsewhere are narrowed to fit them.
-QFont DialogFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
-                      QStringLiteral("sans-serif")});
-    font.setPixelSize(11);
-    if (!QFontInfo(font).family().contains(QStringLiteral("Sans Serif")))
-        font.setStretch(QFont::SemiCondensed);
-    return font;
 }
 
 // Check boxes and labels grow with their text, so that no font cuts it short.
@@ -123,12 +110,12 @@ TfrmOptions::TfrmOptions(QWidget* owner) : TForm(owner) {
     SetBorder(TBorder::Dialog);
     SetCaption(QStringLiteral("Quorvel Options"));
     SetColor(clBtnFace);
-    setFont(DialogFont());
+    setFont(WindowFont());
     SetClientSize(251, 201);
 
     TabbedNotebook1 = new QTabWidget(this);
     TabbedNotebook1->setGeometry(0, 0, 251, 176);
-    TabbedNotebook1->tabBar()->setFont(DialogFont());
+    TabbedNotebook1->tabBar()->setFont(WindowFont());
     PageBlocks = new QWidget;
     PageShapes = new QWidget;
     TabbedNotebook1->addTab(PageBlocks, QStringLiteral("Blocks"));
