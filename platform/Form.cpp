@@ -87,6 +87,18 @@ int TForm::ShowModal() {
     return exec();
 }
 
+void TForm::Close() {
+    if (FClosePending) return;
+    FClosePending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            FClosePending = false;
+            close();
+        },
+        Qt::QueuedConnection);
+}
+
 void TForm::keyPressEvent(QKeyEvent* event) {
     Application::Guard([&] {
         int key = VirtualKeyOf(event->key());

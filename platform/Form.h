@@ -53,9 +53,12 @@ public:
 
     // Shows the window modally until it closes; the result is the modal result.
     int ShowModal();
-    // Closes the window: FormClose runs now, the modal loop ends once the current
-    // event has been handled.
-    void Close() { close(); }
+    // Closes the window once the event being handled now is over: a handler that
+    // closes its own window, and any board call below it, run to their end first.
+    // Then FormClose runs and the modal loop ends.
+    void Close();
+    // Whether a Close is waiting for the current event to end.
+    bool ClosePending() const { return FClosePending; }
     // Whether the window has been closed by any means since it was created.
     bool Closed() const { return FClosed; }
     // Ends the modal display with a result, as a button with a modal result does.
@@ -71,4 +74,5 @@ protected:
 
 private:
     bool FClosed = false;
+    bool FClosePending = false;
 };

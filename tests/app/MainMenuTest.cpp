@@ -95,6 +95,7 @@ TEST_F(MainMenu, EveryButtonPlaysTheClickBeforeItsWindowOpens) {
         ClickOn(image);
         EXPECT_EQ(Events, QStringList{Click()} + windows);
     }
+    Settle();
     EXPECT_TRUE(menu->Closed());
 }
 
@@ -190,6 +191,7 @@ TEST_F(MainMenu, ExitPlaysTheClickWaitsAMomentAndClosesTheMenu) {
     menu->btnExitClick();
     EXPECT_EQ(Events, QStringList{Click()});
     EXPECT_TRUE(handledMeanwhile);
+    Settle();
     EXPECT_TRUE(menu->Closed());
     EXPECT_TRUE(Modals.empty());
 }

@@ -36,6 +36,10 @@ void TestFolder::TearDown() {
     SetExeFileNameForTests(QString());
 }
 
+void TestFolder::Settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+}
+
 QString TestFolder::PathOf(const QString& name) const {
     return FDir.path() + "/" + name;
 }

@@ -19,6 +19,10 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // Delivers what is waiting for the current event to end, such as a window's Close;
+    // timers do not tick here.
+    static void Settle();
+
     // Full path of a file in the test's folder.
     QString PathOf(const QString& name) const;
     QString ExePath() const { return PathOf("Quorvel"); }

@@ -112,6 +112,7 @@ TEST_F(BlocksWindow, HomeWhilePausedEndsTheGameIntoTheTableAndClosesTheWindow) {
     TfrmGameBlocks& w = Open();
     const QStringList before = Board();
     Key(vk::Home);
+    Settle();
     EXPECT_EQ(Modals, std::vector<QString>({"Highest Scores Quorvel (Blocks)"}));
     EXPECT_EQ(sounds, QStringList({"Game Over.wav"}));
     EXPECT_TRUE(w.Closed());
@@ -126,10 +127,11 @@ TEST_F(BlocksWindow, TheBoardsOwnGameOverShowsTheRedBoardBehindTheTable) {
     OnModal = [&](TForm&) { shown = Board(); };
     Char('p');
     int ticks = 0;
-    while (!w.Closed() && ticks++ < 20000) {
+    while (!w.ClosePending() && ticks++ < 20000) {
         Key(vk::Down);
         w.tmrGameTimerTimer();
     }
+    Settle();
     ASSERT_TRUE(w.Closed());
     EXPECT_EQ(shown, QStringList(20, QString(15, 'R')));
     EXPECT_EQ(Modals.size(), 1u);
@@ -166,6 +168,7 @@ TEST_F(BlocksWindow, BeepAndSoundToggledInPlayAreSavedOnClose) {
     Char('b');
     Char('S');
     w.Close();
+    Settle();
     EXPECT_EQ(ReadBytes("Quorvel.cfg"), "[OptionsBlocks]\r\nBeepOnDrop=0\r\nUseSound=0\r\n");
     w.sysTumbloxDeleteBlock(w.sysTumblox);
     EXPECT_TRUE(sounds.isEmpty());

@@ -74,6 +74,7 @@ TEST_F(ShapesWindow, WhilePausedOnlyTheSpeedQuitAndToggleKeysAct) {
     EXPECT_FALSE(w.Options.UseSound);
     Answer(false);
     Key(vk::Escape);
+    Settle();
     ASSERT_EQ(Dialogs.size(), 1u);
     EXPECT_EQ(Dialogs[0].Kind, TDialogKind::Confirm);
     EXPECT_EQ(Dialogs[0].Text, "Are you sure you want to quit ?");
@@ -186,10 +187,13 @@ TEST_F(ShapesWindow, AGameDroppedToTheTopEndsInTheTableAndClosesTheWindow) {
     Char('p');
     Char('b');
     int ticks = 0;
-    while (!w.Closed() && ticks++ < 5000) {
+    while (!w.ClosePending() && ticks++ < 5000) {
         Key(vk::Down);
         w.tmrGameTimerTimer();
     }
+    // The window closes once the tick that ended the game is over.
+    EXPECT_FALSE(w.Closed());
+    Settle();
     ASSERT_TRUE(w.Closed());
     EXPECT_TRUE(w.Paused);
     EXPECT_FALSE(w.tmrGameTimer.Enabled());
@@ -216,6 +220,7 @@ TEST_F(ShapesWindow, HomeEndsTheGameWithTheCurrentScore) {
     w.tmrGameTimerTimer();
     const QString board = Piece();
     Key(vk::Home);
+    Settle();
     EXPECT_TRUE(w.Closed());
     EXPECT_EQ(Modals.size(), 1u);
     EXPECT_EQ(Piece(), board);
@@ -227,10 +232,12 @@ TEST_F(ShapesWindow, EscapeAsksAndOnlyYesClosesWithoutATableEntry) {
     Char('p');
     Answer(false);
     Key(vk::Escape);
+    Settle();
     EXPECT_FALSE(w.Closed());
     EXPECT_FALSE(w.Paused);
     Answer(true);
     Key(vk::Escape);
+    Settle();
     EXPECT_TRUE(w.Closed());
     EXPECT_TRUE(Modals.empty());
     EXPECT_TRUE(ReadBytes("Quorvel.ini").isEmpty());

@@ -146,6 +146,7 @@ TEST_F(OptionsDialog, WithoutAFileShowsTheDefaultsAndOkCreatesItWithThirteenKeys
     EXPECT_FALSE(QFile::exists(PathOf("Quorvel.cfg")));
 
     f.Button1->click();
+    Settle();
     EXPECT_EQ(ReadBytes("Quorvel.cfg"), kAllDefaults);
     EXPECT_TRUE(f.Closed());
     EXPECT_TRUE(Dialogs.empty());
@@ -233,10 +234,12 @@ TEST_F(OptionsDialog, CancelCloseBoxEnterAndEscapeLeaveTheFileByteForByte) {
         Press(target, Qt::Key_Enter);
         Press(target, Qt::Key_Escape);
     }
+    Settle();
     EXPECT_FALSE(f.Closed());
     EXPECT_EQ(ReadBytes("Quorvel.cfg"), original);
 
     f.Button2->click();
+    Settle();
     EXPECT_TRUE(f.Closed());
     EXPECT_EQ(ReadBytes("Quorvel.cfg"), original);
 
@@ -257,5 +260,6 @@ TEST_F(OptionsDialog, ARefusedWriteIsReportedAndTheDialogStaysOpen) {
     ASSERT_EQ(Dialogs.size(), 1u);
     EXPECT_EQ(Dialogs[0].Kind, TDialogKind::Error);
     EXPECT_EQ(Dialogs[0].Text, "Unable to write to " + PathOf("plain/Quorvel.cfg"));
+    Settle();
     EXPECT_FALSE(f.Closed());
 }
