@@ -10,10 +10,30 @@ namespace {
 constexpr qsizetype kBufferSize = 16384;
 constexpr qsizetype kMaxValueBytes = 2047;
 
+// The file's lines as text to match keys on, and as the bytes that stand in the file,
+// which a write gives back unchanged for every line it does not change: a line that
+// is not UTF-8 survives a write of another key.
+struct TLines {
+    QStringList Text;
+    QList<QByteArray> Raw;
+
+    void Insert(qsizetype at, const QString& line) {
+        Text.insert(at, line);
+        Raw.insert(at, line.toUtf8());
+    }
+    void Replace(qsizetype at, const QString& line) {
+        Text[at] = line;
+        Raw[at] = line.toUtf8();
+    }
+};
+
 // Throws EInOutError when the file exists but cannot be read; a missing file is empty.
-QStringList LoadLines(const QString& fileName) {
-    QStringList lines;
-    ReadIniLines(fileName, kBufferSize, -1, [&lines](const QString& line) { lines.append(line); });
+TLines LoadLines(const QString& fileName) {
+    TLines lines;
+    ReadIniRawLines(fileName, kBufferSize, [&lines](const QByteArray& line) {
+        lines.Text.append(QString::fromUtf8(line));
+        lines.Raw.append(line);
+    });
     return lines;
 }
 
@@ -58,6 +78,7 @@ TLocation Locate(const QStringList& lines, const QString& section, const QString
 QString OneLine(QString text) {
     text.replace(u'\r', u' ');
     text.replace(u'\n', u' ');
+    text.replace(u'\x1A', u' ');
     return text;
 }
 
@@ -65,7 +86,7 @@ QString OneLine(QString text) {
 
 QStringList TIniFile::Load() const {
     try {
-        return LoadLines(FFileName);
+        return LoadLines(FFileName).Text;
     } catch (const EInOutError&) {
         return {};
     }
@@ -89,26 +110,28 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
     const QString keyName = OneLine(key).trimmed();
     const QString line = keyName + u'=' + OneLine(value);
     try {
-        QStringList lines = LoadLines(FFileName);
-        const TLocation where = Locate(lines, sectionName, keyName);
+        TLines lines = LoadLines(FFileName);
+        const QStringList& text = lines.Text;
+        const TLocation where = Locate(text, sectionName, keyName);
         if (where.Key >= 0) {
-            if (lines[where.Key] == line) return;
-            lines[where.Key] = line;
+            if (lines.Raw[where.Key] == line.toUtf8()) return;
+            lines.Replace(where.Key, line);
         } else if (where.Header >= 0) {
             // After the section's last line, ahead of the blank lines that part it
             // from the next section.
             qsizetype at = where.End;
-            while (at - 1 > where.Header && lines[at - 1].trimmed().isEmpty())
+            while (at - 1 > where.Header && text[at - 1].trimmed().isEmpty())
                 --at;
-            lines.insert(at, line);
+            lines.Insert(at, line);
         } else {
-            if (!lines.isEmpty() && !lines.last().trimmed().isEmpty()) lines.append(QString());
-            lines.append(u'[' + sectionName + u']');
-            lines.append(line);
+            if (!text.isEmpty() && !text.last().trimmed().isEmpty())
+                lines.Insert(text.size(), QString());
+            lines.Insert(text.size(), u'[' + sectionName + u']');
+            lines.Insert(text.size(), line);
         }
         QByteArray bytes;
-        for (const QString& text : lines) {
-            bytes += text.toUtf8();
+        for (const QByteArray& raw : lines.Raw) {
+            bytes += raw;
             bytes += "\r\n";
         }
         WriteFileAtomically(FFileName, bytes);

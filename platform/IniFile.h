@@ -27,8 +27,10 @@ public:
     // true; def when the key is missing or its value is no integer.
     bool ReadBool(const QString& section, const QString& key, bool def) const;
 
-    // Sets the key, creating file, section and key as needed. Line breaks in the value
-    // are written as spaces, so a value can never add lines or sections. A refused
+    // Sets the key, creating file, section and key as needed. Line breaks and the
+    // end-of-text byte 0x1A in the value are written as spaces, so a value can never
+    // add lines or sections nor end the file early. A section name that holds "]" or a
+    // key that holds "=" or starts with "[" cannot be found again. A refused
     // write raises Exception("Unable to write to " + FileName()) and leaves the file
     // as it was.
     void WriteString(const QString& section, const QString& key, const QString& value);

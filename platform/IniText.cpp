@@ -39,6 +39,9 @@ QString CutUtf8(const QString& text, qsizetype maxBytes) {
 TIniLineSplitter::TIniLineSplitter(qsizetype maxLineBytes, TOnLine onLine)
     : FMaxLineBytes(maxLineBytes), FOnLine(std::move(onLine)) {}
 
+TIniLineSplitter::TIniLineSplitter(TOnRawLine onRawLine)
+    : FMaxLineBytes(-1), FOnRawLine(std::move(onRawLine)) {}
+
 namespace {
 const QByteArray kByteOrderMark("\xEF\xBB\xBF");
 }
@@ -107,6 +110,13 @@ void TIniLineSplitter::Finish() {
 }
 
 void TIniLineSplitter::EndLine() {
+    if (FOnRawLine) {
+        const QByteArray line = FLine;
+        FLine.clear();
+        FInLine = false;
+        FOnRawLine(line);
+        return;
+    }
     qsizetype size = FLine.size();
     if (FMaxLineBytes >= 0) size = Utf8CutLength(FLine.constData(), size, FMaxLineBytes);
     QString line = QString::fromUtf8(FLine.constData(), size);
@@ -131,21 +141,27 @@ QString ErrorText(int errorCode) {
     return qt_error_string(errorCode);
 }
 
-} // namespace
-
-bool ReadIniLines(const QString& fileName, qsizetype bufferSize, qsizetype maxLineBytes,
-                  const TIniLineSplitter::TOnLine& onLine) {
+bool ReadWith(const QString& fileName, qsizetype bufferSize, TIniLineSplitter& splitter) {
     const QByteArray path = QFile::encodeName(fileName);
-    const int handle = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    // Not blocking, so that a pipe in the file's place cannot hang the program here.
+    const int handle = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (handle < 0) {
         const int error = errno;
         if (error == ENOENT || error == ENOTDIR) return false;
         throw EInOutError(QStringLiteral("Unable to read %1: %2").arg(fileName, ErrorText(error)),
                           error);
     }
+    // Only a plain file has an end: a device such as /dev/zero in its place would be
+    // read for ever.
+    struct stat info {};
+    if (::fstat(handle, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const int error = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+        ::close(handle);
+        throw EInOutError(QStringLiteral("Unable to read %1: %2").arg(fileName, ErrorText(error)),
+                          error);
+    }
     const auto buffer =
         std::make_unique<char[]>(static_cast<size_t>(std::max<qsizetype>(bufferSize, 1)));
-    TIniLineSplitter splitter(maxLineBytes, onLine);
     for (;;) {
         const ssize_t got = ::read(handle, buffer.get(), static_cast<size_t>(bufferSize));
         if (got < 0) {
@@ -160,6 +176,20 @@ bool ReadIniLines(const QString& fileName, qsizetype bufferSize, qsizetype maxLi
     ::close(handle);
     splitter.Finish();
     return true;
+}
+
+} // namespace
+
+bool ReadIniLines(const QString& fileName, qsizetype bufferSize, qsizetype maxLineBytes,
+                  const TIniLineSplitter::TOnLine& onLine) {
+    TIniLineSplitter splitter(maxLineBytes, onLine);
+    return ReadWith(fileName, bufferSize, splitter);
+}
+
+bool ReadIniRawLines(const QString& fileName, qsizetype bufferSize,
+                     const TIniLineSplitter::TOnRawLine& onLine) {
+    TIniLineSplitter splitter(onLine);
+    return ReadWith(fileName, bufferSize, splitter);
 }
 
 TAtomicFileWriter::TAtomicFileWriter(const QString& fileName) : FFileName(fileName) {

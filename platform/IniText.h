@@ -34,8 +34,13 @@ QString CutUtf8(const QString& text, qsizetype maxBytes);
 class TIniLineSplitter {
 public:
     using TOnLine = std::function<void(const QString&)>;
+    using TOnRawLine = std::function<void(const QByteArray&)>;
 
     TIniLineSplitter(qsizetype maxLineBytes, TOnLine onLine);
+    // Hands over every line whole, as the bytes that stand in the text: a writer that
+    // keeps the lines it does not change then keeps them byte for byte, also where
+    // they are not UTF-8.
+    explicit TIniLineSplitter(TOnRawLine onRawLine);
 
     // Takes the next bytes of the text; false once the end-of-text byte was met,
     // after which further bytes are ignored.
@@ -49,6 +54,7 @@ private:
 
     qsizetype FMaxLineBytes;
     TOnLine FOnLine;
+    TOnRawLine FOnRawLine;
     QByteArray FLine;
     bool FInLine = false;
     bool FAfterCR = false;
@@ -61,9 +67,13 @@ QStringList SplitIniLines(const QByteArray& bytes, qsizetype maxLineBytes = -1);
 
 // Reads a file through a buffer of bufferSize bytes and splits it as above. Returns
 // false, with no line read, when the file does not exist (also when a folder of its
-// path is not a folder); throws EInOutError when it exists but cannot be read.
+// path is not a folder); throws EInOutError when it exists but cannot be read or is no
+// plain file (a folder, a pipe, a device), which would fail, hang or never end.
 bool ReadIniLines(const QString& fileName, qsizetype bufferSize, qsizetype maxLineBytes,
                   const TIniLineSplitter::TOnLine& onLine);
+// The same with the lines as raw bytes, whole.
+bool ReadIniRawLines(const QString& fileName, qsizetype bufferSize,
+                     const TIniLineSplitter::TOnRawLine& onLine);
 
 // Replaces a file as a whole or not at all: the bytes go to a new file in the same
 // folder, which is flushed to the disk and then renamed over the old one (over the

@@ -9,10 +9,12 @@
 
 namespace {
 
-// A line break inside a line would split it in two when the file is read again.
+// A line break inside a line would split it in two when the file is read again, and
+// an end-of-text byte would end the file there.
 QString OneLine(QString text) {
     text.replace(u'\r', u' ');
     text.replace(u'\n', u' ');
+    text.replace(u'\x1A', u' ');
     return text;
 }
 
@@ -20,9 +22,15 @@ QString Cut(const QString& text) {
     return CutUtf8(text, TIniStore::kMaxText);
 }
 
-// A section name or key as the store keeps it.
-QString Name(const QString& text) {
-    return Cut(OneLine(text));
+// A section name as the store keeps it: short enough that its header line, brackets
+// included, is not cut when the file is read again.
+QString SectionName(const QString& text) {
+    return CutUtf8(OneLine(text), TIniStore::kMaxText - 2);
+}
+
+// A key as the store keeps it: short enough that its "=" is not cut from the line.
+QString KeyName(const QString& text) {
+    return CutUtf8(OneLine(text), TIniStore::kMaxText - 1);
 }
 
 // Comments never match a key, whatever they hold.
@@ -153,16 +161,16 @@ TIniStore::TFound TIniStore::FindItemIndex(const QString& section, const QString
 }
 
 QString TIniStore::ReadString(const QString& section, const QString& key, const QString& def) {
-    const TFound found = FindItemIndex(Name(section), Name(key), false);
+    const TFound found = FindItemIndex(SectionName(section), KeyName(key), false);
     if (!found.Lines || found.Index < 0) return Cut(def);
     const QString& line = found.Lines->at(found.Index);
     return line.mid(line.indexOf(u'=') + 1);
 }
 
 void TIniStore::WriteString(const QString& section, const QString& key, const QString& value) {
-    const QString keyName = Name(key);
+    const QString keyName = KeyName(key);
     const QString line = Cut(keyName + u'=' + OneLine(value));
-    const TFound found = FindItemIndex(Name(section), keyName, true);
+    const TFound found = FindItemIndex(SectionName(section), keyName, true);
     if (found.Index < 0) {
         found.Lines->append(line);
         FModified = true;
@@ -184,14 +192,14 @@ void TIniStore::WriteInteger(const QString& section, const QString& key, int32_t
 }
 
 void TIniStore::DeleteKey(const QString& section, const QString& key) {
-    const TFound found = FindItemIndex(Name(section), Name(key), true);
+    const TFound found = FindItemIndex(SectionName(section), KeyName(key), true);
     if (found.Index < 0) return;
     found.Lines->removeAt(found.Index);
     FModified = true;
 }
 
 void TIniStore::ReadSectionValues(const QString& section, QStringList& target) {
-    const int index = FSectionList.IndexOf(Name(section));
+    const int index = FSectionList.IndexOf(SectionName(section));
     if (index >= 0) target.append(FSectionList.Lines(index));
 }
 
@@ -200,7 +208,7 @@ void TIniStore::ReadNumberedList(const QString& section, QStringList& target, co
     if (count <= 0) return;
     // A hand-edited count must not make the loop run billions of times; the program
     // itself always writes fewer entries than the section has lines.
-    const TFound found = FindItemIndex(Name(section), QString(), false);
+    const TFound found = FindItemIndex(SectionName(section), QString(), false);
     if (found.Lines) count = std::min<int32_t>(count, static_cast<int32_t>(found.Lines->size()));
     for (int32_t i = 1; i <= count; ++i)
         target.append(ReadString(section, QString::number(i), def));
@@ -229,7 +237,7 @@ void TIniStore::WriteNumberedList(const QString& section, const QStringList& sou
     const int32_t count = ReadInteger(section, QStringLiteral("Count"), 0);
     WriteInteger(section, QStringLiteral("Count"), static_cast<int32_t>(source.size()));
     const bool wasModified = FModified;
-    DeleteNumberedKeys(*FindItemIndex(Name(section), QString(), true).Lines, count);
+    DeleteNumberedKeys(*FindItemIndex(SectionName(section), QString(), true).Lines, count);
     for (qsizetype i = 0; i < source.size(); ++i)
         WriteString(section, QString::number(i + 1), source[i]);
     if (!wasModified) {

@@ -37,9 +37,15 @@ private:
 // lines and lines before the first "[section]" are dropped; every other line is
 // kept exactly as read (blanks, quotes and ";" comments included). A key line is a
 // line with "=": its key is the text before the first "=", so 'Key = v' has the key
-// 'Key '. Sections and keys match ignoring case. Every section name, key, value and
-// line is at most 255 bytes of UTF-8, cut at a whole character; line breaks inside a
-// value are written as spaces. A section without lines is not written.
+// 'Key '. Sections and keys match ignoring case. Every line is at most 255 bytes of
+// UTF-8, cut at a whole character; a section name keeps at most 253 of them and a
+// key 254, so that the header's brackets and the key's "=" always fit. Line breaks and
+// the end-of-text byte 0x1A inside a name or value are written as spaces. A section
+// without lines is not written.
+//
+// A key that holds "=", or starts with "[" or ";", cannot be found again: its line
+// has another key, or reads as a section header or a comment. The program's keys are
+// "Count" and numbers.
 //
 // Writes replace the file atomically (see TAtomicFileWriter). Failures of the file
 // are EInOutError (platform/IniText.h), carrying the system's error number and the
