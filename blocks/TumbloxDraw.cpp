@@ -9,25 +9,25 @@ namespace {
 // Halves go to the even neighbour whatever the floating-point rounding mode is:
 // the board's edges depend on it (a 386-pixel board of 4 columns ends its first
 // column at 96, not 97).
-int RoundHalfEven(float value) {
-    const float whole = std::floor(value);
-    const float fraction = value - whole;
+int RoundHalfEven(double value) {
+    const double whole = std::floor(value);
+    const double fraction = value - whole;
     int result = static_cast<int>(whole);
-    if (fraction > 0.5f || (fraction == 0.5f && result % 2 != 0)) ++result;
+    if (fraction > 0.5 || (fraction == 0.5 && result % 2 != 0)) ++result;
     return result;
 }
 
 } // namespace
 
 TRect TTumblox::CellRect(int Col, int Row) const {
-    // Single precision on purpose: the edges are those of float products (513 / 20
-    // rows is 25.6499996 as a float, and row 10 ends at 256).
-    const float cellWidth = static_cast<float>(Width()) / static_cast<float>(FColumns);
-    const float cellHeight = static_cast<float>(Height()) / static_cast<float>(FRows);
-    return TRect{RoundHalfEven(static_cast<float>(Col) * cellWidth),
-                 RoundHalfEven(static_cast<float>(Row) * cellHeight),
-                 RoundHalfEven(static_cast<float>(Col + 1) * cellWidth),
-                 RoundHalfEven(static_cast<float>(Row + 1) * cellHeight)};
+    // The cell size is a 32-bit float; its products with the column and row are
+    // exact in double precision. So 513 / 20 rows is 25.6499996, row 10 ends just
+    // below 256.5 and rounds to 256, while an exact half such as 4 x 96.5 goes to
+    // the even neighbour.
+    const double cellWidth = static_cast<float>(Width()) / static_cast<float>(FColumns);
+    const double cellHeight = static_cast<float>(Height()) / static_cast<float>(FRows);
+    return TRect{RoundHalfEven(Col * cellWidth), RoundHalfEven(Row * cellHeight),
+                 RoundHalfEven((Col + 1) * cellWidth), RoundHalfEven((Row + 1) * cellHeight)};
 }
 
 void TTumblox::DrawCell(int Col, int Row, TColor Color) {

@@ -84,6 +84,13 @@ void TGameWindow::tmrTimeCodeTimer() {
     lblTime->SetCaption(TimeText(Minutes, Seconds));
 }
 
+char TGameWindow::LetterOf(QChar key) {
+    const char16_t ch = key.unicode();
+    if (ch >= u'a' && ch <= u'z') return static_cast<char>(ch - u'a' + 'A');
+    if (ch >= u'A' && ch <= u'Z') return static_cast<char>(ch);
+    return 0;
+}
+
 void TGameWindow::ResetGame() {
     Score = 0;
     Seconds = 0;

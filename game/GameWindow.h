@@ -56,6 +56,9 @@ protected:
     // The speed-up choices of the options: on completions, on time, or on both.
     bool SpeedsUpOnCompletion() const { return Options.SpeedUpOnLine || Options.SpeedUpOnBoth; }
     bool SpeedsUpOnTime() const { return !Options.SpeedUpOnLine || Options.SpeedUpOnBoth; }
+    // The key's letter in upper case, for the ASCII letters only; 0 for anything else,
+    // so that no other character that merely upper-cases to one of them acts.
+    static char LetterOf(QChar key);
     // Score, time and speed back to their start, paused.
     void ResetGame();
     // Page Up, Page Down and Escape act alike in both windows, paused or not. True

@@ -71,17 +71,17 @@ void TfrmGameBlocks::FormKeyDown(int& Key) {
 }
 
 void TfrmGameBlocks::FormKeyPress(QChar& Key) {
-    switch (Key.toUpper().unicode()) {
-    case u'B':
+    switch (LetterOf(Key)) {
+    case 'B':
         Options.BeepOnDrop = !Options.BeepOnDrop;
         break;
-    case u'S':
+    case 'S':
         Options.UseSound = !Options.UseSound;
         break;
-    case u'P':
+    case 'P':
         SetPaused(!Paused);
         break;
-    case u'N':
+    case 'N':
         ResetGame();
         sysTumblox->NewGame();
         break;

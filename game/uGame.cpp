@@ -144,21 +144,21 @@ void TfrmGame::FormKeyDown(int& Key) {
 }
 
 void TfrmGame::FormKeyPress(QChar& Key) {
-    switch (Key.toUpper().unicode()) {
-    case u'G':
+    switch (LetterOf(Key)) {
+    case 'G':
         Options.DrawGrid = !Options.DrawGrid;
         sysStacker->SetDrawGrid(Options.DrawGrid);
         break;
-    case u'B':
+    case 'B':
         Options.BeepOnDrop = !Options.BeepOnDrop;
         break;
-    case u'S':
+    case 'S':
         Options.UseSound = !Options.UseSound;
         break;
-    case u'P':
+    case 'P':
         SetPaused(!Paused);
         break;
-    case u'N':
+    case 'N':
         if (Paused) break;
         ResetGame();
         lblBonus->SetCaption("Lines Bonus");

@@ -104,6 +104,13 @@ TEST_F(BlocksTest, BlocksWindowBoardHasItsExactCellEdges) {
     board.SetColumns(4);
     EXPECT_EQ(ColumnEdges(board), (std::vector<int>{0, 96, 193, 290, 386}))
         << "96.5-pixel cells: halves go to the even neighbour";
+
+    // Only exact halves go to the even neighbour: a float cell size times its index
+    // that lies a hair above a half rounds up (386 / 12 x 3 is 96.5000019).
+    board.SetColumns(12);
+    EXPECT_EQ(ColumnEdges(board)[3], 97);
+    board.SetColumns(20);
+    EXPECT_EQ(ColumnEdges(board)[15], 289);
 }
 
 TEST_F(BlocksDrawTest, NormalBlocksDrawBorderAndInnerSquare) {

@@ -165,6 +165,10 @@ TEST_F(BlocksWindow, NewGameKeyResetsEverythingAndPausesFromAnyState) {
 
 TEST_F(BlocksWindow, BeepAndSoundToggledInPlayAreSavedOnClose) {
     TfrmGameBlocks& w = Open();
+    // Only the letters themselves act, not characters that upper-case to them.
+    QChar longS(0x017F);
+    w.FormKeyPress(longS);
+    EXPECT_TRUE(w.Options.UseSound);
     Char('b');
     Char('S');
     w.Close();
