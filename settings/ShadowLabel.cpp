@@ -33,8 +33,11 @@ void TShadowLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setFont(font());
     const int flags = static_cast<int>(FAlignment) | Qt::TextSingleLine;
+    // The text keeps clear of the right and bottom edges by the shadow's offset, so a
+    // right-aligned score still shows its whole shadow.
+    const QRect text = rect().adjusted(0, 0, -FShadowSize, -FShadowSize);
     painter.setPen(ToQColor(FShadowColor));
-    painter.drawText(rect().translated(FShadowSize, FShadowSize), flags, FCaption);
+    painter.drawText(text.translated(FShadowSize, FShadowSize), flags, FCaption);
     painter.setPen(ToQColor(FTextColor));
-    painter.drawText(rect(), flags, FCaption);
+    painter.drawText(text, flags, FCaption);
 }

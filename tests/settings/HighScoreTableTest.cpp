@@ -226,8 +226,9 @@ TEST_F(HighScoreTableTest, RowsCastAGreenShadowTwoPixelsRightAndDown) {
         }
     ASSERT_FALSE(lime.isEmpty());
     ASSERT_FALSE(green.isEmpty());
-    // Right-aligned: the shadow is cut at the label's right edge, not the text.
+    // Right-aligned: the text keeps clear of the edge so its whole shadow shows.
     EXPECT_LE(any.right(), label.right());
+    EXPECT_GE(any.right() - lime.right(), 2);
     EXPECT_NEAR(any.bottom() - lime.bottom(), 2, 1);
     EXPECT_NEAR(any.top(), lime.top(), 1);
     EXPECT_EQ(QColor(image.pixel(5, 5)), QColor(Qt::black));
