@@ -92,6 +92,8 @@ void TTumblox::ErasePiece() {
 
 void TTumblox::Paint() {
     TCanvas& canvas = Canvas();
+    // One screen refresh for the whole board, not one for each of its rectangles.
+    BeginBatch();
     if (FBackGroundType == btColor) {
         canvas.SetBrushColor(FBackgroundcolor);
         canvas.SetBrushStyle(TBrushStyle::bsSolid);
@@ -108,6 +110,7 @@ void TTumblox::Paint() {
         for (int row = 0; row < FRows; ++row)
             if (FCells[col][row].Filled) DrawCell(col, row, FCells[col][row].Color);
     if (FPlaying) DrawPiece();
+    EndBatch();
 }
 
 } // namespace tumblox

@@ -25,8 +25,12 @@ void TCanvas::FillSpan(int left, int top, int right, int bottom, uint32_t pixel)
     right = std::min(right, FImage->width());
     bottom = std::min(bottom, FImage->height());
     if (left >= right || top >= bottom) return;
+    // bits() checks once whether the image is shared; scanLine() would check per row,
+    // which cost as much as the filling itself on a board of small cells.
+    uchar* bits = FImage->bits();
+    const qsizetype stride = FImage->bytesPerLine();
     for (int y = top; y < bottom; ++y) {
-        auto* line = reinterpret_cast<uint32_t*>(FImage->scanLine(y));
+        auto* line = reinterpret_cast<uint32_t*>(bits + y * stride);
         std::fill(line + left, line + right, pixel);
     }
     Changed(QRect(left, top, right - left, bottom - top));
