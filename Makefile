@@ -32,3 +32,23 @@ bench: build
 
 clean:
 	rm -rf $(BUILD)
+
+# make test-asan  build and run the whole suite under AddressSanitizer, with leak
+#                 checks, and UndefinedBehaviorSanitizer (build folder BUILD_ASAN)
+# make soak       a million operations of seeded play per board and a thousand kills
+#                 of a writing process, under the same sanitizers
+# make fuzz       every libFuzzer target for FUZZ_SECONDS (default 60) each, built
+#                 with clang in BUILD_FUZZ
+BUILD_ASAN ?= build-asan
+BUILD_FUZZ ?= build-fuzz
+
+.PHONY: test-asan soak fuzz
+
+test-asan: deps
+	@JOBS=$(JOBS) ./scripts/test-asan $(BUILD_ASAN)
+
+soak: deps
+	@JOBS=$(JOBS) ./scripts/soak $(BUILD_ASAN)
+
+fuzz: deps
+	@JOBS=$(JOBS) FUZZ_BUILD=$(BUILD_FUZZ) ./scripts/fuzz

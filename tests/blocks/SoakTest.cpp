@@ -17,7 +17,7 @@ using BlocksSoakTest = BlocksTest;
 
 // A seeded player: mostly the window's board in the button look, now and then a board
 // of any size and look the limits allow; every game that ends is followed by a new one.
-TEST_F(BlocksSoakTest, RandomPlayKeepsEveryRuleAfterEveryOperation) {
+TEST_F(BlocksSoakTest, SeededPlayKeepsEveryRuleAfterEveryOperation) {
     const int operations = SoakOperations();
     std::mt19937 player(20240602u);
     const auto roll = [&player](int n) {
