@@ -101,7 +101,7 @@ QString TIniFile::ReadString(const QString& section, const QString& key, const Q
 }
 
 bool TIniFile::ReadBool(const QString& section, const QString& key, bool def) const {
-    const std::optional<int32_t> value = ParseInt(ReadString(section, key, QString()));
+    const std::optional<int32_t> value = ParseStoredInt(ReadString(section, key, QString()));
     return value ? *value != 0 : def;
 }
 

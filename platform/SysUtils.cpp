@@ -2,7 +2,7 @@
 
 Exception::Exception(const QString& message) : std::runtime_error(message.toStdString()) {}
 
-std::optional<int32_t> ParseInt(const QString& text) {
+std::optional<int32_t> ParseInt(const QString& text, bool acceptZeroX) {
     qsizetype i = 0;
     const qsizetype n = text.size();
     while (i < n && text[i] == u' ')
@@ -16,7 +16,8 @@ std::optional<int32_t> ParseInt(const QString& text) {
     if (i < n && text[i] == u'$') {
         hex = true;
         ++i;
-    } else if (i + 1 < n && text[i] == u'0' && (text[i + 1] == u'x' || text[i + 1] == u'X')) {
+    } else if (acceptZeroX && i + 1 < n && text[i] == u'0' &&
+               (text[i + 1] == u'x' || text[i + 1] == u'X')) {
         hex = true;
         i += 2;
     }
@@ -44,6 +45,12 @@ std::optional<int32_t> ParseInt(const QString& text) {
     const int64_t signedValue =
         negative ? -static_cast<int64_t>(value) : static_cast<int64_t>(value);
     return static_cast<int32_t>(signedValue);
+}
+
+std::optional<int32_t> ParseStoredInt(const QString& text) {
+    if (text.startsWith(QStringLiteral("0x"), Qt::CaseInsensitive))
+        return ParseInt(u'$' + text.mid(2), false);
+    return ParseInt(text, false);
 }
 
 int32_t MulDiv(int32_t a, int32_t b, int32_t c) {

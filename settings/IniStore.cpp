@@ -181,10 +181,7 @@ void TIniStore::WriteString(const QString& section, const QString& key, const QS
 }
 
 int32_t TIniStore::ReadInteger(const QString& section, const QString& key, int32_t def) {
-    QString text = ReadString(section, key, QString());
-    if (text.size() >= 2 && text[0] == u'0' && (text[1] == u'x' || text[1] == u'X'))
-        text.replace(0, 2, u'$');
-    return ParseInt(text).value_or(def);
+    return ParseStoredInt(ReadString(section, key, QString())).value_or(def);
 }
 
 void TIniStore::WriteInteger(const QString& section, const QString& key, int32_t value) {

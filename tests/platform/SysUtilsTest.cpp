@@ -23,6 +23,16 @@ TEST(ParseInt, RejectsEverythingElse) {
         EXPECT_FALSE(ParseInt(text).has_value()) << text;
 }
 
+TEST(ParseStoredInt, TakesZeroXOnlyAsTheFirstTwoCharacters) {
+    EXPECT_EQ(ParseStoredInt("0x1F"), 31);
+    EXPECT_EQ(ParseStoredInt("0X1f"), 31);
+    EXPECT_EQ(ParseStoredInt("$1F"), 31);
+    EXPECT_EQ(ParseStoredInt(" -$1F"), -31);
+    EXPECT_EQ(ParseStoredInt("  42"), 42);
+    for (const char* text : {" 0x1F", "-0x1F", "+0x1", "0x", "12abc", ""})
+        EXPECT_FALSE(ParseStoredInt(text).has_value()) << text;
+}
+
 TEST(MulDiv, RoundsHalvesAwayFromZeroAndGivesMinusOneForZeroDivisor) {
     EXPECT_EQ(MulDiv(33, 150, 100), 50); // 49.5
     EXPECT_EQ(MulDiv(14, 101, 28), 51);  // 50.5
