@@ -131,8 +131,9 @@ TEST_F(ShapesSoakTest, SeededPlayKeepsEveryRuleAfterEveryOperation) {
         }
     }
     // The run must have met the cases it is there for.
-    std::cout << referee.Games << " games " << referee.Landings << " landings "
-              << referee.RowsRemoved << " rows " << referee.Pictures << " pictures\n";
+    std::cout << "[   soak   ] " << operations << " operations, " << referee.Games << " games, "
+              << referee.Landings << " landings, " << referee.RowsRemoved << " rows removed, "
+              << referee.Pictures << " pictures compared\n";
     EXPECT_GT(referee.Games, 20);
     EXPECT_GT(referee.RowsRemoved, 100);
     EXPECT_GT(referee.Pictures, operations / 20);
