@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
@@ -101,9 +102,32 @@ private:
 
 QPointer<TChannel> gChannel;
 
+// A sound still loading when the program ends is being loaded by Qt's sample cache
+// on a thread of its own, and an effect deleted in the middle of that leaves the
+// load's objects behind. So the end of the program first lets every load finish,
+// for two seconds at most, and then lets the effects go while the application is
+// still whole.
+void FinishLoading() {
+    TChannel* channel = gChannel.data();
+    if (!channel) return;
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        bool loading = false;
+        channel->ForEach([&loading](QSoundEffect* effect) {
+            loading = loading || effect->status() == QSoundEffect::Loading;
+        });
+        if (!loading || waited.elapsed() > 2000) break;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    delete channel;
+}
+
 TChannel* Channel() {
-    if (!gChannel && QCoreApplication::instance())
+    if (!gChannel && QCoreApplication::instance()) {
         gChannel = new TChannel(QCoreApplication::instance());
+        qAddPostRoutine(FinishLoading);
+    }
     return gChannel.data();
 }
 
