@@ -3,22 +3,6 @@
 #include "platform/Application.h"
 #include "platform/Beep.h"
 
-const QStringList& ShapesWindowPieces() {
-    static const QStringList pieces{"Line;clBlue;4;1000100010001000",
-                                    "LongLine;clNavy;5;1000010000100001000010000",
-                                    "ForwardZ;clRed;3;110011000000",
-                                    "BackZ;clYellow;3;011110000000",
-                                    "Square;clPurple;2;1111",
-                                    "L;clAqua;3;100111000000",
-                                    "InverseL06;clLime;3;001111000000",
-                                    "KillerCross;clGray;3;010111010000",
-                                    "KillerDiag;$000080FF;4;1000010000100000",
-                                    "SingleBlock;clWhite;2;0001",
-                                    "DiagKiller;$00FF8080;2;1101",
-                                    "T;clFuchsia;3;111010000000"};
-    return pieces;
-}
-
 TfrmGame::TfrmGame(QWidget* parent) : TGameWindow("Quorvel (Shapes)", 30, parent) {
     SetBorder(TBorder::Single, TIcons::CloseOnly);
 
@@ -31,7 +15,7 @@ TfrmGame::TfrmGame(QWidget* parent) : TGameWindow("Quorvel (Shapes)", 30, parent
     sysStacker->SetColumns(21);
     sysStacker->SetDrawGrid(true);
     sysStacker->SetUseDefaultPieces(false);
-    sysStacker->SetPieces(ShapesWindowPieces());
+    sysStacker->SetPieces(brickfall::WindowPieceStrings());
     sysStacker->SetOnLineFull(
         [this](brickfall::TBrickfall* s, int n) { sysStackerLineFull(s, n); });
     sysStacker->SetOnGameEnd([this](brickfall::TBrickfall* s) { sysStackerGameEnd(s); });

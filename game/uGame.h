@@ -30,6 +30,3 @@ public:
     // Points for one landing that removed that many rows.
     static int32_t PointsFor(int lines);
 };
-
-// The twelve pieces the Shapes window plays with unless easy pieces are chosen.
-const QStringList& ShapesWindowPieces();

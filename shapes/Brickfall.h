@@ -146,5 +146,8 @@ private:
 
 // The board's built-in easy set, in order.
 const QStringList& DefaultPieceStrings();
+// The Shapes window's own set of twelve, in order: the set in play unless the player
+// chose the easy pieces.
+const QStringList& WindowPieceStrings();
 
 } // namespace brickfall

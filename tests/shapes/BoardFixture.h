@@ -50,23 +50,6 @@ struct EventLog {
     }
 };
 
-// The Shapes window's own set of twelve pieces.
-inline const QStringList& WindowPieceStrings() {
-    static const QStringList strings{"Line;clBlue;4;1000100010001000",
-                                     "LongLine;clNavy;5;1000010000100001000010000",
-                                     "ForwardZ;clRed;3;110011000000",
-                                     "BackZ;clYellow;3;011110000000",
-                                     "Square;clPurple;2;1111",
-                                     "L;clAqua;3;100111000000",
-                                     "InverseL06;clLime;3;001111000000",
-                                     "KillerCross;clGray;3;010111010000",
-                                     "KillerDiag;$000080FF;4;1000010000100000",
-                                     "SingleBlock;clWhite;2;0001",
-                                     "DiagKiller;$00FF8080;2;1101",
-                                     "T;clFuchsia;3;111010000000"};
-    return strings;
-}
-
 // The shape of a matrix as rows of "#" and ".".
 inline QStringList Shape(const brickfall::TPieceMatrix& m, int size) {
     QStringList rows;

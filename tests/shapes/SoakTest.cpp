@@ -92,7 +92,7 @@ TEST_F(ShapesSoakTest, SeededPlayKeepsEveryRuleAfterEveryOperation) {
         }
         board.SetDrawGrid(roll(2) == 0);
         board.SetUseDefaultPieces(roll(2) == 0);
-        board.SetPieces(WindowPieceStrings());
+        board.SetPieces(brickfall::WindowPieceStrings());
         return referee.NewGame();
     };
 
