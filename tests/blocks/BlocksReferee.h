@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/common/SoakSupport.h"
+
 #include "blocks/Tumblox.h"
 
 #include <QImage>
@@ -107,16 +109,8 @@ public:
         const QImage drawn = FBoard.Image().copy();
         FBoard.Paint();
         ++Pictures;
-        const QImage& painted = FBoard.Image();
-        if (drawn == painted) return true;
-        for (int y = 0; y < painted.height(); ++y)
-            for (int x = 0; x < painted.width(); ++x)
-                if (drawn.pixel(x, y) != painted.pixel(x, y))
-                    return Fail("the drawing differs from a full repaint at pixel (" +
-                                std::to_string(x) + "," + std::to_string(y) +
-                                "): " + QString::number(drawn.pixel(x, y), 16).toStdString() +
-                                " for " + QString::number(painted.pixel(x, y), 16).toStdString());
-        return Fail("the drawing differs from a full repaint");
+        const std::string difference = PictureDifference(drawn, FBoard.Image());
+        return difference.empty() || Fail(difference);
     }
 
 private:

@@ -6,13 +6,6 @@
 
 namespace {
 
-// Operations per board; `make soak` raises it through QUORVEL_SOAK_OPS.
-int SoakOperations() {
-    bool ok = false;
-    const int ops = qEnvironmentVariableIntValue("QUORVEL_SOAK_OPS", &ok);
-    return ok && ops > 0 ? ops : 20000;
-}
-
 using BlocksSoakTest = BlocksTest;
 
 // A seeded player: mostly the window's board in the button look, now and then a board

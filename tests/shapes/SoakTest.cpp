@@ -8,13 +8,6 @@
 
 namespace {
 
-// Operations per board; `make soak` raises it through QUORVEL_SOAK_OPS.
-int SoakOperations() {
-    bool ok = false;
-    const int ops = qEnvironmentVariableIntValue("QUORVEL_SOAK_OPS", &ok);
-    return ok && ops > 0 ? ops : 20000;
-}
-
 using ShapesSoakTest = TestFolder;
 
 bool FitsOn(const brickfall::TBrickfall& board, const brickfall::TPieceMatrix& m, int size, int x,
