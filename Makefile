@@ -7,7 +7,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build program run test bench clean
 
 all: build
 
@@ -20,7 +20,12 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# Only the program and the files beside it: a first start need not wait for the
+# test and benchmark programs.
+program: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target Quorvel assets
+
+run: program
 	@./scripts/run $(BUILD)/bin/Quorvel
 
 test: build
