@@ -2,12 +2,15 @@
 # make test   install what is missing, build, run every test with no display, then
 #             play the real program in a virtual display (scripts/e2e)
 # make bench  install what is missing, build, run the benchmarks
+# make install    build the program and install it under PREFIX (default ~/.local)
+# make uninstall  remove what make install put under PREFIX, never the player's files
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+PREFIX ?= $(HOME)/.local
 
-.PHONY: all deps configure build program run test bench clean
+.PHONY: all deps configure build program run test bench clean install uninstall
 
 all: build
 
@@ -31,12 +34,39 @@ run: program
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	@./scripts/e2e $(BUILD)/bin
+	@./scripts/e2e-install $(BUILD)
 
 bench: build
 	@./scripts/bench $(BUILD)/bin
 
 clean:
 	rm -rf $(BUILD)
+
+# cmake --install writes its manifest into the build folder, where the next install,
+# into any prefix, replaces it. A copy that lists itself goes into the installed
+# folder, so uninstall always removes what was installed under that very PREFIX, also
+# from another checkout or after make clean.
+APPDIR = $(abspath $(PREFIX))/lib/quorvel
+MANIFEST = $(APPDIR)/install_manifest.txt
+
+install: program
+	@cmake --build $(BUILD) -j $(JOBS) --target icons
+	@cmake --install $(BUILD) --strip --prefix $(abspath $(PREFIX))
+	@cp $(BUILD)/install_manifest.txt "$(MANIFEST)"
+	@printf '\n%s\n' "$(MANIFEST)" >>"$(MANIFEST)"
+
+# Only the files in the manifest, each under PREFIX; the folder goes only when
+# nothing is left in it, so the player's options and scores kept beside the
+# executable (Quorvel.cfg, Quorvel.ini) stay, and so does the folder.
+uninstall:
+	@test -f "$(MANIFEST)" || { echo "No install of Quorvel under $(abspath $(PREFIX)): $(MANIFEST) is missing (make install PREFIX=... writes it)" >&2; exit 1; }
+	@grep -v '^$$' "$(MANIFEST)" | { status=0; while IFS= read -r file; do \
+	  case "$$file" in \
+	    "$(abspath $(PREFIX))"/*) if rm -f "$$file"; then echo "-- Removed: $$file"; else status=1; fi ;; \
+	    *) echo "Not under $(abspath $(PREFIX)), left alone: $$file" >&2; status=1 ;; \
+	  esac; \
+	done; exit $$status; }
+	@rmdir --ignore-fail-on-non-empty "$(APPDIR)"
 
 # make test-asan  build and run the whole suite under AddressSanitizer, with leak
 #                 checks, and UndefinedBehaviorSanitizer (build folder BUILD_ASAN)
