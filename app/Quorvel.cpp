@@ -2,9 +2,66 @@
 #include "platform/Application.h"
 
 #include <QApplication>
+#include <QByteArray>
+#include <QList>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Qt tells a display it cannot open with a page of plugin names and an abort. Until
+// the application object stands, its messages are held back: a fatal one becomes one
+// plain sentence and status 1, the others go out as usual once the start is over.
+struct THeldMessage {
+    QtMsgType Type;
+    QByteArray File, Function, Category;
+    int Line;
+    QString Text;
+};
+
+QtMessageHandler gPrevious = nullptr;
+QList<THeldMessage> gHeld;
+QByteArray gCommand;
+
+void HoldStartMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type != QtFatalMsg) {
+        gHeld.append({type, context.file, context.function, context.category, context.line, text});
+        return;
+    }
+    const QByteArray display = qgetenv("DISPLAY");
+    const QByteArray why = display.isEmpty() && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+                               ? QByteArray("and none is set")
+                               : "and " +
+                                     (display.isEmpty() ? "the one set" : "DISPLAY=" + display) +
+                                     " cannot be opened";
+    std::fprintf(stderr,
+                 "Quorvel needs a graphical display, %s: start it on a desktop, or under a "
+                 "virtual display with xvfb-run -a %s\n",
+                 why.constData(), gCommand.constData());
+    std::_Exit(1);
+}
+
+void ReleaseStartMessages() {
+    qInstallMessageHandler(gPrevious);
+    for (const THeldMessage& held : std::as_const(gHeld)) {
+        const QMessageLogContext context(held.File.constData(), held.Line,
+                                         held.Function.constData(), held.Category.constData());
+        gPrevious(held.Type, context, held.Text);
+    }
+    gHeld.clear();
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
+    // A platform the user chose (offscreen, vnc, ...) is left to say what it says.
+    const bool platformChosen = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+    if (!platformChosen) {
+        gCommand = argc > 0 ? QByteArray(argv[0]) : QByteArray("quorvel");
+        gPrevious = qInstallMessageHandler(HoldStartMessage);
+    }
     QApplication app(argc, argv);
+    if (!platformChosen) ReleaseStartMessages();
     Application::SetTitle(QStringLiteral("Quorvel"));
     TfrmMain frmMain;
     // The menu is the program: when it closes, by its exit button or by the window

@@ -2,6 +2,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <cerrno>
+#include <unistd.h>
 
 namespace {
 QString gExeOverride;
@@ -25,6 +29,30 @@ QString FolderOf(const QString& path) {
 
 QString AppFolder() {
     return FolderOf(ExeFileName());
+}
+
+QString DataFolder() {
+    const QString folder = AppFolder();
+    // Asks the system for the user's own rights, as the write itself will meet them;
+    // a read-only mount answers no as well. A folder that is not there at all is no
+    // shared install: its writes fail and say so.
+    if (::access(QFile::encodeName(folder).constData(), W_OK) == 0 ||
+        (errno != EACCES && errno != EPERM && errno != EROFS))
+        return folder;
+    return QDir::toNativeSeparators(
+               QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+               QStringLiteral("/Quorvel")) +
+           QDir::separator();
+}
+
+QString DataFileName(const QString& ext) {
+    const QString exe = ExeFileName();
+    return DataFolder() + ChangeFileExt(exe.mid(exe.lastIndexOf(QDir::separator()) + 1), ext);
+}
+
+void MakeDataFolder() {
+    const QString folder = DataFolder();
+    if (folder != AppFolder()) QDir().mkpath(folder);
 }
 
 QString ChangeFileExt(const QString& path, const QString& ext) {

@@ -1,9 +1,11 @@
 #include "platform/IniText.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QtGlobal>
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <memory>
@@ -12,6 +14,81 @@
 
 EInOutError::EInOutError(const QString& message, int errorCode)
     : Exception(message), FErrorCode(errorCode) {}
+
+namespace {
+
+// Length of the valid UTF-8 sequence that starts at data[i], or 0 when there is none:
+// no overlong forms, no surrogates, nothing beyond U+10FFFF.
+qsizetype Utf8SequenceAt(const unsigned char* data, qsizetype size, qsizetype i) {
+    const unsigned char lead = data[i];
+    if (lead < 0x80) return 1;
+    qsizetype length = 0;
+    unsigned char low = 0x80, high = 0xBF; // the range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0) low = 0xA0;
+        if (lead == 0xED) high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0) low = 0x90;
+        if (lead == 0xF4) high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (i + length > size || data[i + 1] < low || data[i + 1] > high) return 0;
+    for (qsizetype k = 2; k < length; ++k)
+        if ((data[i + k] & 0xC0) != 0x80) return 0;
+    return length;
+}
+
+constexpr char16_t kEscapeBase = 0xDC00;
+
+bool IsByteEscape(const QString& text, qsizetype i) {
+    const char16_t c = text[i].unicode();
+    return c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF &&
+           (i == 0 || !QChar::isHighSurrogate(text[i - 1].unicode()));
+}
+
+} // namespace
+
+QString DecodeIniText(const char* data, qsizetype size) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(data);
+    qsizetype i = 0;
+    while (i < size) {
+        const qsizetype length = Utf8SequenceAt(bytes, size, i);
+        if (length == 0) break;
+        i += length;
+    }
+    if (i == size) return QString::fromUtf8(data, size);
+    QString text = QString::fromUtf8(data, i);
+    while (i < size) {
+        const qsizetype length = Utf8SequenceAt(bytes, size, i);
+        if (length == 0) {
+            text += QChar(char16_t(kEscapeBase + bytes[i]));
+            ++i;
+        } else {
+            text += QString::fromUtf8(data + i, length);
+            i += length;
+        }
+    }
+    return text;
+}
+
+QByteArray EncodeIniText(const QString& text) {
+    qsizetype from = 0;
+    QByteArray bytes;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!IsByteEscape(text, i)) continue;
+        bytes += QStringView(text).sliced(from, i - from).toUtf8();
+        bytes += char(text[i].unicode() - kEscapeBase);
+        from = i + 1;
+    }
+    if (from == 0) return text.toUtf8();
+    bytes += QStringView(text).sliced(from).toUtf8();
+    return bytes;
+}
 
 qsizetype Utf8CutLength(const char* data, qsizetype size, qsizetype maxBytes) {
     if (size <= maxBytes) return size;
@@ -30,10 +107,10 @@ qsizetype Utf8CutLength(const char* data, qsizetype size, qsizetype maxBytes) {
 QString CutUtf8(const QString& text, qsizetype maxBytes) {
     // No UTF-16 unit takes more than three bytes in UTF-8.
     if (text.size() * 3 <= maxBytes) return text;
-    const QByteArray bytes = text.toUtf8();
+    const QByteArray bytes = EncodeIniText(text);
     if (bytes.size() <= maxBytes) return text;
-    return QString::fromUtf8(bytes.constData(),
-                             Utf8CutLength(bytes.constData(), bytes.size(), maxBytes));
+    return DecodeIniText(bytes.constData(),
+                         Utf8CutLength(bytes.constData(), bytes.size(), maxBytes));
 }
 
 TIniLineSplitter::TIniLineSplitter(qsizetype maxLineBytes, TOnLine onLine)
@@ -119,9 +196,7 @@ void TIniLineSplitter::EndLine() {
     }
     qsizetype size = FLine.size();
     if (FMaxLineBytes >= 0) size = Utf8CutLength(FLine.constData(), size, FMaxLineBytes);
-    QString line = QString::fromUtf8(FLine.constData(), size);
-    // Bytes that are not UTF-8 decode to replacement characters, which are longer.
-    if (FMaxLineBytes >= 0) line = CutUtf8(line, FMaxLineBytes);
+    const QString line = DecodeIniText(FLine.constData(), size);
     FLine.clear();
     FInLine = false;
     FOnLine(line);
@@ -192,6 +267,40 @@ bool ReadIniRawLines(const QString& fileName, qsizetype bufferSize,
     return ReadWith(fileName, bufferSize, splitter);
 }
 
+namespace {
+
+// The name a new file waits under for its rename: nothing a player would call a file,
+// so that a later write can tell what a killed one left behind.
+QByteArray WaitingName(const QByteArray& target) {
+    return target + '.' + QByteArray::number(QRandomGenerator::system()->generate(), 16) + ".tmp";
+}
+
+bool IsWaitingName(const QString& entry, const QString& targetName) {
+    if (!entry.startsWith(targetName + u'.') || !entry.endsWith(QStringLiteral(".tmp")))
+        return false;
+    const QStringView middle =
+        QStringView(entry).sliced(targetName.size() + 1, entry.size() - targetName.size() - 5);
+    return !middle.isEmpty() && middle.size() <= 8 &&
+           std::all_of(middle.begin(), middle.end(), [](QChar c) {
+               return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f');
+           });
+}
+
+// A write killed between giving its new file a name and the rename leaves that file;
+// the next write of the same file removes it.
+void RemoveLeftovers(const QString& target) {
+    const QFileInfo info(target);
+    const QString name = info.fileName();
+    const QDir folder = info.absoluteDir();
+    const QStringList entries = folder.entryList({name + QStringLiteral(".*.tmp")},
+                                                 QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& entry : entries)
+        if (IsWaitingName(entry, name))
+            (void)::unlink(QFile::encodeName(folder.filePath(entry)).constData());
+}
+
+} // namespace
+
 TAtomicFileWriter::TAtomicFileWriter(const QString& fileName) : FFileName(fileName) {
     // Renaming over a link would replace the link, not the file it stands for.
     const QFileInfo info(fileName);
@@ -200,12 +309,18 @@ TAtomicFileWriter::TAtomicFileWriter(const QString& fileName) : FFileName(fileNa
     struct stat old {};
     const bool keepMode = ::stat(target.constData(), &old) == 0 && S_ISREG(old.st_mode);
     const mode_t mode = keepMode ? (old.st_mode & 07777) : 0666;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        FTempPath =
-            target + '.' + QByteArray::number(QRandomGenerator::system()->generate(), 16) + ".tmp";
+    RemoveLeftovers(FTarget);
+#ifdef O_TMPFILE
+    // A file with no name until Commit: a write killed before then leaves nothing.
+    const QByteArray folder = QFile::encodeName(QFileInfo(FTarget).absolutePath());
+    FHandle = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+    if (FHandle < 0 && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) Fail(errno);
+#endif
+    // Where the file system has no unnamed files, the new file is named from the start.
+    for (int attempt = 0; FHandle < 0 && attempt < 100; ++attempt) {
+        FTempPath = WaitingName(target);
         FHandle = ::open(FTempPath.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-        if (FHandle >= 0) break;
-        if (errno != EEXIST) {
+        if (FHandle < 0 && errno != EEXIST) {
             const int error = errno;
             FTempPath.clear();
             Fail(error);
@@ -237,10 +352,23 @@ void TAtomicFileWriter::Write(const char* data, qsizetype size) {
 
 void TAtomicFileWriter::Commit() {
     if (::fsync(FHandle) != 0) Fail(errno);
+    const QByteArray target = QFile::encodeName(FTarget);
+    // An unnamed file gets its waiting name only now, for the rename: linking it to the
+    // final name directly would fail wherever the old file is still there.
+    for (int attempt = 0; FTempPath.isEmpty() && attempt < 100; ++attempt) {
+        const QByteArray name = WaitingName(target);
+        const QByteArray self = "/proc/self/fd/" + QByteArray::number(FHandle);
+        if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW) ==
+            0)
+            FTempPath = name;
+        else if (errno != EEXIST)
+            Fail(errno);
+    }
+    if (FTempPath.isEmpty()) Fail(EEXIST);
     const int handle = FHandle;
     FHandle = -1;
     if (::close(handle) != 0) Fail(errno);
-    if (::rename(FTempPath.constData(), QFile::encodeName(FTarget).constData()) != 0) Fail(errno);
+    if (::rename(FTempPath.constData(), target.constData()) != 0) Fail(errno);
     FTempPath.clear();
     // The rename itself is only durable once the folder is flushed as well; some
     // file systems refuse that, and the file is in place either way.

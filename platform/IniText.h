@@ -17,18 +17,29 @@ private:
     int FErrorCode;
 };
 
+// The text of INI bytes and back, so that a line which is not UTF-8 survives a
+// rewrite byte for byte: valid UTF-8 decodes as usual, and each byte of an invalid
+// sequence becomes the lone surrogate U+DC00 + byte, which the encoding turns back into
+// that byte. Such a character shows as an unknown one, as a replacement would.
+QString DecodeIniText(const char* data, qsizetype size);
+inline QString DecodeIniText(const QByteArray& bytes) {
+    return DecodeIniText(bytes.constData(), bytes.size());
+}
+QByteArray EncodeIniText(const QString& text);
+
 // Number of leading bytes of UTF-8 text to keep so that at most maxBytes remain and
 // no character is split.
 qsizetype Utf8CutLength(const char* data, qsizetype size, qsizetype maxBytes);
 
-// The longest start of text whose UTF-8 form fits in maxBytes, ending on a whole character.
+// The longest start of text whose encoded form (EncodeIniText) fits in maxBytes,
+// ending on a whole character.
 QString CutUtf8(const QString& text, qsizetype maxBytes);
 
 // Turns INI bytes into lines. A line ends at CR, at CR LF or at a lone LF (files
 // saved on this platform end their lines with LF alone); a 0x1A byte ends the text.
 // A UTF-8 byte-order mark that some editors put first is dropped, so it cannot hide
 // the first section header.
-// Every line, empty ones included, reaches onLine decoded from UTF-8. With
+// Every line, empty ones included, reaches onLine decoded by DecodeIniText. With
 // maxLineBytes >= 0 a line keeps only its first maxLineBytes bytes, cut at a whole
 // character, and the rest of that line is skipped.
 class TIniLineSplitter {
@@ -77,9 +88,12 @@ bool ReadIniRawLines(const QString& fileName, qsizetype bufferSize,
 
 // Replaces a file as a whole or not at all: the bytes go to a new file in the same
 // folder, which is flushed to the disk and then renamed over the old one (over the
-// file a symbolic link points to, when the name is one). A failure
-// at any step, or a writer destroyed before Commit, removes the new file and leaves
-// the old one as it was. Failures throw EInOutError naming the file.
+// file a symbolic link points to, when the name is one), keeping the old one's rights.
+// The new file has no name until Commit where the file system allows it, so a write
+// killed midway leaves nothing; a leftover of a write killed during the rename itself
+// goes with the next write of that file. A failure at any step, or a writer destroyed
+// before Commit, removes the new file and leaves the old one as it was. Failures throw
+// EInOutError naming the file, with the system's error number and its text.
 class TAtomicFileWriter {
 public:
     explicit TAtomicFileWriter(const QString& fileName);
@@ -89,7 +103,8 @@ public:
 
     void Write(const char* data, qsizetype size);
     void Write(const QByteArray& bytes) { Write(bytes.constData(), bytes.size()); }
-    // Flushes, closes and renames; the new content is on the disk when it returns.
+    // Flushes, names, closes and renames; the new content is on the disk when it
+    // returns.
     void Commit();
 
 private:
@@ -98,7 +113,7 @@ private:
 
     QString FFileName;
     QString FTarget;
-    QByteArray FTempPath;
+    QByteArray FTempPath; // empty while the new file has no name
     int FHandle = -1;
 };
 

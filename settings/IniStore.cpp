@@ -251,7 +251,7 @@ void TIniStore::UpdateFile() {
         QByteArray buffer;
         buffer.reserve(FTextBufferSize);
         const auto put = [&](const QString& line) {
-            buffer += line.toUtf8();
+            buffer += EncodeIniText(line);
             buffer += "\r\n";
             if (buffer.size() >= FTextBufferSize) {
                 writer.Write(buffer);

@@ -35,7 +35,8 @@ private:
 //
 // Lines end at CR, CR LF or a lone LF when read and with CR LF when written. Empty
 // lines and lines before the first "[section]" are dropped; every other line is
-// kept exactly as read (blanks, quotes and ";" comments included). A key line is a
+// kept exactly as read (blanks, quotes and ";" comments included; bytes that are not
+// UTF-8 too, through DecodeIniText in platform/IniText.h). A key line is a
 // line with "=": its key is the text before the first "=", so 'Key = v' has the key
 // 'Key '. Sections and keys match ignoring case. Every line is at most 255 bytes of
 // UTF-8, cut at a whole character; a section name keeps at most 253 of them and a

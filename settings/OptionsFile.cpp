@@ -22,7 +22,7 @@ void WriteFlag(TIniFile& ini, const QString& section, const char* key, bool valu
 } // namespace
 
 QString OptionsFileName() {
-    return ChangeFileExt(ExeFileName(), QStringLiteral(".cfg"));
+    return DataFileName(QStringLiteral(".cfg"));
 }
 
 ToptionsRec ReadShapesOptions() {
@@ -41,6 +41,7 @@ ToptionsRec ReadShapesOptions() {
 }
 
 void WriteShapesToggles(const ToptionsRec& options) {
+    MakeDataFolder();
     TIniFile ini(OptionsFileName());
     WriteFlag(ini, kOptionsShapes, "BeepOnDrop", options.BeepOnDrop);
     WriteFlag(ini, kOptionsShapes, "UseSound", options.UseSound);
@@ -60,6 +61,7 @@ ToptionsRec ReadBlocksOptions() {
 }
 
 void WriteBlocksToggles(const ToptionsRec& options) {
+    MakeDataFolder();
     TIniFile ini(OptionsFileName());
     WriteFlag(ini, kOptionsBlocks, "BeepOnDrop", options.BeepOnDrop);
     WriteFlag(ini, kOptionsBlocks, "UseSound", options.UseSound);
@@ -89,6 +91,7 @@ TGameOptions ReadDialogOptions() {
 }
 
 void WriteDialogOptions(const TGameOptions& options) {
+    MakeDataFolder();
     TIniFile ini(OptionsFileName());
     const ToptionsRec& shapes = options.Shapes;
     const ToptionsRec& blocks = options.Blocks;

@@ -23,7 +23,9 @@ struct TGameOptions {
 inline const QString kOptionsShapes = QStringLiteral("OptionsShapes");
 inline const QString kOptionsBlocks = QStringLiteral("OptionsBlocks");
 
-// The executable's path with ".cfg" in place of its extension.
+// The executable's file name with ".cfg" in place of its extension, in the data folder
+// (platform/AppPath.h): beside the executable, or the user's own where that folder
+// cannot be written.
 QString OptionsFileName();
 
 // Each call opens the options file for that moment only; a missing file, section or

@@ -41,7 +41,7 @@ QString PadScore(int32_t number) {
 }
 
 QString HighScoreFileName() {
-    return ChangeFileExt(ExeFileName(), QStringLiteral(".ini"));
+    return DataFileName(QStringLiteral(".ini"));
 }
 
 TfrmHigh::TfrmHigh(QWidget* owner) : TForm(owner) {
@@ -134,6 +134,7 @@ void TfrmHigh::UpdateTable() {
         FScores[row]->SetCaption(score);
     }
 
+    if (store.Modified()) MakeDataFolder();
     store.UpdateFile();
 }
 

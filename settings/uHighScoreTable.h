@@ -12,7 +12,8 @@
 // characters: 1230 gives '000001230'; longer numbers stay as they are.
 QString PadScore(int32_t number);
 
-// The high-score file: the executable's path with ".ini" in place of its extension.
+// The high-score file: the executable's file name with ".ini" in place of its extension,
+// in the data folder (platform/AppPath.h).
 QString HighScoreFileName();
 
 // The high-score window: ten rows of name and score, best first, in one section of

@@ -11,6 +11,8 @@
 void TestFolder::SetUp() {
     ASSERT_TRUE(FDir.isValid());
     SetExeFileNameForTests(PathOf("Quorvel"));
+    // Nothing a test writes may reach the user's own data folder.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(PathOf("data-home")));
     SetRandSeed(12345);
     FreezeRandomize(true);
     SetDialogResponder([this](const TDialogRequest& request) {

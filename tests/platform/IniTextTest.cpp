@@ -51,6 +51,22 @@ TEST(IniLines, CutKeepsWholeUtf8CharactersAndSkipsTheRestOfTheLine) {
     EXPECT_EQ(CutUtf8(QString(86, u'€'), 255), QString(85, u'€'));
 }
 
+TEST(IniLines, BytesThatAreNotUtf8ComeBackAsTheyWereAlsoWhenALineIsCut) {
+    // Stray bytes, a truncated "€", an overlong "/", an encoded surrogate, and valid text
+    // between them; U+10080 ends in the unit U+DC80 and must stay one character.
+    const QByteArray mixed = "a\xFF\xFE\xE2\x82-\xC0\xAF\xED\xA0\x80\xC3\xA9\xF0\x90\x82\x80z";
+    const QString text = DecodeIniText(mixed);
+    EXPECT_EQ(EncodeIniText(text), mixed);
+    EXPECT_TRUE(text.startsWith(u'a') &&
+                text.endsWith(QString::fromUtf8("\xC3\xA9\xF0\x90\x82\x80z")));
+    EXPECT_EQ(DecodeIniText(QString::fromUtf8("\xF0\x90\x82\x80").toUtf8()).size(), 2);
+
+    const QByteArray noise(300, '\xFF');
+    const QStringList lines = SplitIniLines(noise + "\r\n", 255);
+    EXPECT_EQ(EncodeIniText(lines[0]), QByteArray(255, '\xFF'));
+    EXPECT_EQ(EncodeIniText(CutUtf8(DecodeIniText(noise), 200)), QByteArray(200, '\xFF'));
+}
+
 TEST_F(IniTextTest, ReadingThroughASmallBufferGivesTheSameLines) {
     const QByteArray text = "\xEF\xBB\xBF[s]\r\nkey=value\r\n\r\nlong" + QByteArray(40, 'z') +
                             "\nlast\r\n\x1A"
@@ -91,6 +107,16 @@ TEST_F(IniTextTest, AtomicWriteReplacesTheFileAndKeepsItsRights) {
     ASSERT_EQ(::stat(QFile::encodeName(PathOf("data.ini")).constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
     EXPECT_EQ(QDir(PathOf("")).entryList(QDir::Files), QStringList({"data.ini"}));
+
+    // What a write killed during its rename left goes with the next write; a player's
+    // own files of similar names stay.
+    for (const char* name : {"data.ini.1f3a09bc.tmp", "data.ini.backup", "data.ini.zz.tmp",
+                             "data.ini.tmp", "other.ini.1f.tmp"})
+        WriteBytes(name, "x");
+    WriteFileAtomically(PathOf("data.ini"), "newer");
+    EXPECT_EQ(QDir(PathOf("")).entryList(QDir::Files),
+              QStringList({"data.ini", "data.ini.backup", "data.ini.tmp", "data.ini.zz.tmp",
+                           "other.ini.1f.tmp"}));
 
     // A link stays a link; the file it points to takes the new content.
     ASSERT_TRUE(QFile::link(PathOf("data.ini"), PathOf("link.ini")));

@@ -58,7 +58,8 @@ protected:
     }
 
     QStringList TmpFiles() const {
-        return QDir(QFileInfo(ExePath()).absolutePath()).entryList({"*.tmp"}, QDir::Files);
+        return QDir(QFileInfo(ExePath()).absolutePath())
+            .entryList({"*.tmp", "*.ini.*", "*.cfg.*"}, QDir::Files | QDir::Hidden);
     }
 };
 
@@ -92,9 +93,15 @@ TEST_F(HostileFilesTest, EmptyGarbageAndNulFilesGiveTheDefaultsAndKeepEveryReada
     EXPECT_TRUE(TmpFiles().isEmpty());
 }
 
-TEST_F(HostileFilesTest, TextThatIsNotUtf8IsReadAsReplacementCharactersAndKeptWhereUntouched) {
-    WriteBytes("Quorvel.ini", "[Quorvel (Shapes)]\r\nCount=1\r\n1=000000090,J\xFCrgen\r\n");
-    EXPECT_EQ(EnterScore(5, "Bob").first(), QString::fromUtf8("000000090,J\uFFFDrgen"));
+TEST_F(HostileFilesTest, TextThatIsNotUtf8IsKeptByteForByteWhenEitherFileIsRewritten) {
+    // The table is written back whole, its rows in a new order: a name saved in another
+    // encoding keeps its bytes, and so does a line of noise.
+    WriteBytes("Quorvel.ini", "[Quorvel (Shapes)]\r\nCount=2\r\n1=000000001,Low\r\n"
+                              "2=000000090,J\xFCrgen\r\n\xFF\xFE\xC3\r\n");
+    EXPECT_EQ(EnterScore(5, "Bob").first(), DecodeIniText("000000090,J\xFCrgen"));
+    EXPECT_EQ(ReadBytes("Quorvel.ini"), "[Quorvel (Shapes)]\r\nCount=3\r\n\xFF\xFE\xC3\r\n"
+                                        "1=000000090,J\xFCrgen\r\n2=000000005,Bob\r\n"
+                                        "3=000000001,Low\r\n\r\n");
 
     // The options file is written key by key: a line the write does not touch keeps its
     // bytes, so a name saved in another encoding is not spoiled by a toggle.
