@@ -45,15 +45,17 @@ clean:
 # cmake --install writes its manifest into the build folder, where the next install,
 # into any prefix, replaces it. A copy that lists itself goes into the installed
 # folder, so uninstall always removes what was installed under that very PREFIX, also
-# from another checkout or after make clean.
+# from another checkout or after make clean. The umask is set because cmake --install
+# makes its folders through it, whatever permissions it is given, and a strict one
+# would shut other users out of a shared install.
 APPDIR = $(abspath $(PREFIX))/lib/quorvel
 MANIFEST = $(APPDIR)/install_manifest.txt
 
 install: program
 	@cmake --build $(BUILD) -j $(JOBS) --target icons
-	@cmake --install $(BUILD) --strip --prefix $(abspath $(PREFIX))
-	@cp $(BUILD)/install_manifest.txt "$(MANIFEST)"
-	@printf '\n%s\n' "$(MANIFEST)" >>"$(MANIFEST)"
+	@umask 022 && cmake --install $(BUILD) --strip --prefix $(abspath $(PREFIX)) && \
+	  cp $(BUILD)/install_manifest.txt "$(MANIFEST)" && \
+	  printf '\n%s\n' "$(MANIFEST)" >>"$(MANIFEST)"
 
 # Only the files in the manifest, each under PREFIX; the folder goes only when
 # nothing is left in it, so the player's options and scores kept beside the
