@@ -316,7 +316,7 @@ QString MenuPictureTitle(TMenuPicture picture) {
     return QStringLiteral("Exit");
 }
 
-QImage MenuPicture(TMenuPicture picture) {
+QImage DrawMenuPicture(TMenuPicture picture) {
     QImage image(kSize, kSize, QImage::Format_RGB888);
     QPainter p(&image);
     DrawTile(p);

@@ -16,4 +16,13 @@ QString MenuPictureTitle(TMenuPicture picture);
 
 // 72 x 72, 24-bit: a raised light tile with the title in blue at its top over a
 // small, mostly black illustration of what the button opens.
+QImage DrawMenuPicture(TMenuPicture picture);
+
+// The picture as DrawMenuPicture drew it when the program was built and as it is
+// stored in the program, so that the menu opens without loading a single font.
 QImage MenuPicture(TMenuPicture picture);
+
+// How the pictures are stored: all six in the order of TMenuPicture, each row after
+// row of red, green and blue bytes.
+constexpr int kMenuPictureBytes = 72 * 72 * 3;
+extern const unsigned char kMenuPictureData[6][kMenuPictureBytes];

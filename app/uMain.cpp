@@ -11,6 +11,8 @@
 #include "settings/uHighScoreTable.h"
 #include "settings/uOptions.h"
 
+#include <QScopeGuard>
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -20,6 +22,8 @@ TImage* Button(QWidget* parent, int left, int top, TMenuPicture picture) {
     image->SetBounds(left, top, 72, 72);
     image->SetPicture(MenuPicture(picture));
     image->setCursor(Qt::PointingHandCursor);
+    // Not by a click: the mouse leaves the focus mark where it was.
+    image->setFocusPolicy(Qt::TabFocus);
     return image;
 }
 
@@ -46,12 +50,22 @@ TfrmMain::TfrmMain(QWidget* parent) : TForm(parent) {
     Image2 = Button(this, 21, 105, TMenuPicture::Options);
     Image7 = Button(this, 102, 105, TMenuPicture::Instructions);
     Image3 = Button(this, 182, 105, TMenuPicture::Exit);
-    Image1->SetOnClick([this] { btnNewGameClick(); });
-    Image4->SetOnClick([this] { Button1Click(); });
-    Image6->SetOnClick([this] { Image6Click(); });
-    Image2->SetOnClick([this] { Image2Click(); });
-    Image7->SetOnClick([this] { Image7Click(); });
+    // Created in reading order, which is therefore the Tab order.
+    FButtons = {Image1, Image4, Image6, Image2, Image7, Image3};
+    // However its window ended, also by an error, Shapes has the focus afterwards.
+    const auto opens = [this](void (TfrmMain::*click)()) {
+        return [this, click] {
+            const auto home = qScopeGuard([this] { Image1->setFocus(); });
+            (this->*click)();
+        };
+    };
+    Image1->SetOnClick(opens(&TfrmMain::btnNewGameClick));
+    Image4->SetOnClick(opens(&TfrmMain::Button1Click));
+    Image6->SetOnClick(opens(&TfrmMain::Image6Click));
+    Image2->SetOnClick(opens(&TfrmMain::Image2Click));
+    Image7->SetOnClick(opens(&TfrmMain::Image7Click));
     Image3->SetOnClick([this] { btnExitClick(); });
+    Image1->setFocus();
 
     sysWave = new TWavePlayer(this);
     sysWave->SetAsynchronous(true);
@@ -100,6 +114,20 @@ void TfrmMain::Image2Click() {
 void TfrmMain::Image7Click() {
     PlayClick();
     ShowAndDestroy<TfrmInst>(this);
+}
+
+void TfrmMain::FormKeyDown(int& Key) {
+    const int right = Key == vk::Right ? 1 : Key == vk::Left ? -1 : 0;
+    const int down = Key == vk::Down ? 1 : Key == vk::Up ? -1 : 0;
+    if (right == 0 && down == 0) return;
+    const auto focused = std::find(FButtons.begin(), FButtons.end(), focusWidget());
+    if (focused == FButtons.end()) return;
+    const int index = static_cast<int>(focused - FButtons.begin());
+    const int column = index % 3 + right;
+    const int row = index / 3 + down;
+    // At the grid's edge the arrow does nothing: the focus does not wrap round.
+    if (column < 0 || column > 2 || row < 0 || row > 1) return;
+    FButtons[row * 3 + column]->setFocus(Qt::OtherFocusReason);
 }
 
 void TfrmMain::btnExitClick() {

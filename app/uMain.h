@@ -4,9 +4,14 @@
 #include "platform/Form.h"
 #include "platform/WavePlayer.h"
 
+#include <array>
+
 // The main menu: a borderless window of six picture buttons over a gradient. Every
 // button plays "Click.wav" first, then opens its window modally and destroys it when
-// it closes, also after an error. Closing the menu ends the program.
+// it closes, also after an error. Closing the menu ends the program. From the
+// keyboard the buttons take the focus, Shapes first and again whenever a window
+// opened from the menu has closed; the arrows move it within the grid and stop at
+// its edges, Tab and Shift+Tab go in reading order, Return, Enter and Space click.
 class TfrmMain : public TForm {
 public:
     explicit TfrmMain(QWidget* parent = nullptr);
@@ -25,6 +30,7 @@ public:
     void Image7Click();
     // Waits a moment for the click to start, then closes the menu.
     void btnExitClick();
+    void FormKeyDown(int& Key) override;
 
     QString AppFolder() const { return FAppFolder; }
 
@@ -39,6 +45,9 @@ public:
 
 private:
     void PlayClick();
+
+    // The buttons in reading order: the top row left to right, then the bottom row.
+    std::array<TImage*, 6> FButtons{};
 
     QString FAppFolder;
 };

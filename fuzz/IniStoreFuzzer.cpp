@@ -27,9 +27,9 @@ TSnapshot Snapshot(const TIniStore& store) {
 QByteArray Serialised(const TSnapshot& sections) {
     QByteArray bytes;
     for (const auto& [name, lines] : sections) {
-        bytes += "[" + name.toUtf8() + "]\r\n";
+        bytes += "[" + EncodeIniText(name) + "]\r\n";
         for (const QString& line : lines)
-            bytes += line.toUtf8() + "\r\n";
+            bytes += EncodeIniText(line) + "\r\n";
         bytes += "\r\n";
     }
     return bytes;
@@ -59,7 +59,7 @@ void CheckShape(const TIniStore& store) {
             fuzz::Require(!SameText(list.Name(i), list.Name(j)),
                           "two sections named " + fuzz::Show(list.Name(i)));
         for (const QString& line : list.Lines(i))
-            fuzz::Require(line.toUtf8().size() <= 255, "a line longer than 255 bytes");
+            fuzz::Require(EncodeIniText(line).size() <= 255, "a line longer than 255 bytes");
     }
 }
 

@@ -8,6 +8,7 @@
 #include "settings/uHighScoreTable.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <memory>
 
@@ -25,6 +26,13 @@ TGameWindow::TGameWindow(const QString& title, int speedUpSecond, QWidget* paren
     tmrGameTimer.SetInterval(1000);
     tmrTimeCode.SetInterval(1000);
     tmrTimeCode.SetOnTimer([this] { tmrTimeCodeTimer(); });
+    // Inactive only once no window of the program has the focus: moving it to the
+    // quit question, a table or a message box keeps the application active.
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state != Qt::ApplicationActive)
+                    Application::Guard([this] { ApplicationDeactivate(); });
+            });
 }
 
 QString TGameWindow::TimeText(int32_t minutes, int32_t seconds) {
@@ -82,6 +90,11 @@ void TGameWindow::tmrTimeCodeTimer() {
         SpeedUp(10);
     }
     lblTime->SetCaption(TimeText(Minutes, Seconds));
+}
+
+void TGameWindow::ApplicationDeactivate() {
+    // An ended game is paused too.
+    if (!Paused) TogglePause();
 }
 
 char TGameWindow::LetterOf(QChar key) {

@@ -29,6 +29,10 @@ public:
 
     // Time tick: one more second of play, the timed speed-up once a minute, the panel.
     void tmrTimeCodeTimer();
+    // Another program has taken the keyboard focus: a running game pauses as P would
+    // pause it; a paused or ended one is left alone. Getting the focus back resumes
+    // nothing.
+    void ApplicationDeactivate();
 
     QString AppFolder() const { return FAppFolder; }
     // "Time\n\r" + MM:SS, each part with a leading zero below 10.
@@ -42,6 +46,8 @@ protected:
     TGameWindow(const QString& title, int speedUpSecond, QWidget* parent);
 
     void SetPaused(bool paused);
+    // The P key, in both windows.
+    void TogglePause() { SetPaused(!Paused); }
     // Shows "bg.bmp" from the application folder; a picture that cannot be loaded is
     // reported in a message box and the window goes on without one.
     void LoadBackground();

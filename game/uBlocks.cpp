@@ -79,7 +79,7 @@ void TfrmGameBlocks::FormKeyPress(QChar& Key) {
         Options.UseSound = !Options.UseSound;
         break;
     case 'P':
-        SetPaused(!Paused);
+        TogglePause();
         break;
     case 'N':
         ResetGame();

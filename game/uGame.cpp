@@ -140,7 +140,7 @@ void TfrmGame::FormKeyPress(QChar& Key) {
         Options.UseSound = !Options.UseSound;
         break;
     case 'P':
-        SetPaused(!Paused);
+        TogglePause();
         break;
     case 'N':
         if (Paused) break;

@@ -99,6 +99,14 @@ void TForm::Close() {
         Qt::QueuedConnection);
 }
 
+bool TForm::event(QEvent* event) {
+    // With no window manager nobody gives the keyboard back once a box or window this
+    // one opened has closed: it would stay with the root window, keys would go where
+    // the pointer is, and another program taking the focus would go unnoticed.
+    if (event->type() == QEvent::WindowUnblocked && isVisible()) activateWindow();
+    return QDialog::event(event);
+}
+
 void TForm::keyPressEvent(QKeyEvent* event) {
     Application::Guard([&] {
         int key = VirtualKeyOf(event->key());

@@ -28,6 +28,7 @@ int VirtualKeyOf(int qtKey);
 // character; QDialog's own Escape and Enter handling is off. Every way of closing
 // runs FormClose. The opener creates the window, calls ShowModal and destroys it
 // afterwards, so a window that closes itself from a handler outlives that handler.
+// Once a box or window that it opened modally has closed, it takes the keyboard back.
 class TForm;
 
 // Tests answer modal windows through this seam: with a responder set, ShowModal
@@ -69,6 +70,7 @@ public:
     virtual void FormClose() {}
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 

@@ -19,9 +19,10 @@ inline void ClickOn(QWidget* widget) {
     QApplication::sendEvent(widget, &release);
 }
 
-inline void PressKey(QWidget* target, int key, const QString& text = QString()) {
-    QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, text);
+inline void PressKey(QWidget* target, int key, const QString& text = QString(),
+                     Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QKeyEvent down(QEvent::KeyPress, key, modifiers, text);
     QApplication::sendEvent(target, &down);
-    QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QKeyEvent up(QEvent::KeyRelease, key, modifiers, text);
     QApplication::sendEvent(target, &up);
 }

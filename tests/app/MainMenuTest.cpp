@@ -40,6 +40,29 @@ protected:
 
     QString Click() const { return "play " + PathOf("Click.wav"); }
 
+    // Shows the menu as the program does and waits until it is the active window,
+    // so that keys go where a player's would: to the focused button.
+    void ShowMenu() {
+        menu->show();
+        for (int i = 0; i < 100 && QApplication::activeWindow() != menu.get(); ++i)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        ASSERT_EQ(QApplication::activeWindow(), menu.get());
+    }
+    void Press(int key, const QString& text = QString(),
+               Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget* target = QApplication::focusWidget();
+        PressKey(target ? target : menu.get(), key, text, modifiers);
+    }
+    // The picture of the button that has the keyboard focus, "none" if none has.
+    QString Focused() const {
+        const std::vector<std::pair<TImage*, QString>> names{
+            {menu->Image1, "Shapes"},  {menu->Image4, "Blocks"},       {menu->Image6, "HighScore"},
+            {menu->Image2, "Options"}, {menu->Image7, "Instructions"}, {menu->Image3, "Exit"}};
+        for (const auto& [image, name] : names)
+            if (image->hasFocus()) return name;
+        return "none";
+    }
+
     std::unique_ptr<TfrmMain> menu;
     QStringList Events;
     QList<QPointer<TForm>> Shown;
@@ -194,6 +217,89 @@ TEST_F(MainMenu, ExitPlaysTheClickWaitsAMomentAndClosesTheMenu) {
     Settle();
     EXPECT_TRUE(menu->Closed());
     EXPECT_TRUE(Modals.empty());
+}
+
+TEST_F(MainMenu, ArrowsMoveTheFocusWithinTheGridAndStopAtItsEdgesTabGoesInReadingOrder) {
+    ShowMenu();
+    QStringList walk{Focused()};
+    for (int key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right,
+                    Qt::Key_Down, Qt::Key_Down, Qt::Key_Left, Qt::Key_Left, Qt::Key_Left,
+                    Qt::Key_Up, Qt::Key_Down, Qt::Key_Right, Qt::Key_Up}) {
+        Press(key);
+        walk << Focused();
+    }
+    EXPECT_EQ(walk, (QStringList{"Shapes", "Shapes", "Shapes", "Blocks", "HighScore", "HighScore",
+                                 "Exit", "Exit", "Instructions", "Options", "Options", "Shapes",
+                                 "Options", "Instructions", "Blocks"}));
+
+    walk.clear();
+    for (int i = 0; i < 6; ++i) {
+        Press(Qt::Key_Tab, "\t");
+        walk << Focused();
+    }
+    for (int i = 0; i < 3; ++i) {
+        Press(Qt::Key_Backtab, QString(), Qt::ShiftModifier);
+        walk << Focused();
+    }
+    EXPECT_EQ(walk, (QStringList{"HighScore", "Options", "Instructions", "Exit", "Shapes", "Blocks",
+                                 "Shapes", "Exit", "Instructions"}));
+
+    // Escape on the menu does nothing, as before it took keys.
+    Press(Qt::Key_Escape, "\x1b");
+    Settle();
+    EXPECT_FALSE(menu->Closed());
+    EXPECT_TRUE(Events.isEmpty());
+}
+
+TEST_F(MainMenu, ReturnEnterAndSpaceClickTheFocusedButtonAndShapesHasTheFocusAfterward) {
+    ShowMenu();
+    Press(Qt::Key_Right);
+    Press(Qt::Key_Return, "\r");
+    Press(Qt::Key_Down);
+    Press(Qt::Key_Right);
+    Press(Qt::Key_Enter, "\r", Qt::KeypadModifier);
+    Press(Qt::Key_Right);
+    Press(Qt::Key_Right);
+    Press(Qt::Key_Space, " ");
+    EXPECT_EQ(Events,
+              (QStringList{Click(), "show Paused - Quorvel (Blocks)", Click(), "show Instructions",
+                           Click(), "show Which Game ?", "show Highest Scores Quorvel (Shapes)"}));
+    EXPECT_EQ(Focused(), "Shapes");
+
+    Events.clear();
+    Press(Qt::Key_Down);
+    Press(Qt::Key_Right);
+    Press(Qt::Key_Right);
+    Press(Qt::Key_Return, "\r");
+    EXPECT_EQ(Events, QStringList{Click()});
+    Settle();
+    EXPECT_TRUE(menu->Closed());
+}
+
+TEST_F(MainMenu, TheFocusMarkIsDrawnOverTheFocusedPictureAndNowhereElse) {
+    ShowMenu();
+    // The pixels of a tile on screen that are neither its picture's nor, on the two
+    // outermost pixels all round when it has the focus, the mark's.
+    auto wrong = [&](TImage* image, bool focused) {
+        const QImage screen = menu->grab().toImage();
+        const QImage& picture = image->Picture();
+        const QRect inner = image->rect().adjusted(2, 2, -2, -2);
+        int count = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x) {
+                const bool mark = focused && !inner.contains(x, y);
+                const QRgb want = mark ? TImage::FocusMarkColor().rgb() : picture.pixel(x, y);
+                count += screen.pixel(image->pos() + QPoint(x, y)) != want;
+            }
+        return count;
+    };
+    const std::vector<TImage*> buttons{menu->Image1, menu->Image4, menu->Image6,
+                                       menu->Image2, menu->Image7, menu->Image3};
+    for (TImage* image : buttons)
+        EXPECT_EQ(wrong(image, image == menu->Image1), 0);
+    Press(Qt::Key_Right);
+    for (TImage* image : buttons)
+        EXPECT_EQ(wrong(image, image == menu->Image4), 0);
 }
 
 TEST(Delay, HandlesPendingEventsAndReturnsOnlyOnceTheTimeHasPassed) {

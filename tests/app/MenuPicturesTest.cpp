@@ -43,6 +43,14 @@ TEST(MenuPictures, TheBackgroundIsAVerticalGradientRoundedPerRow) {
     }
 }
 
+TEST(MenuPictures, TheStoredPicturesAreTheDrawnOnes) {
+    for (const TMenuPicture kind : kAll) {
+        const QImage stored = MenuPicture(kind);
+        EXPECT_EQ(stored.format(), QImage::Format_RGB888);
+        EXPECT_EQ(stored, DrawMenuPicture(kind)) << MenuPictureTitle(kind).toStdString();
+    }
+}
+
 TEST(MenuPictures, EachButtonHasABlueTitleOverAMostlyBlackIllustration) {
     std::vector<QImage> pictures;
     for (const TMenuPicture kind : kAll) {
