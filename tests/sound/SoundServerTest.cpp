@@ -15,12 +15,14 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <poll.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -72,6 +74,8 @@ public:
         FServer.setProcessEnvironment(env);
         FServer.setStandardOutputFile(root + "/server.log");
         FServer.setStandardErrorFile(root + "/server.log");
+        // A test that dies does not leave its server running.
+        FServer.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
         FServer.start(program,
                       {"-n", "--daemonize=no", "--system=no", "--exit-idle-time=-1",
                        "--disallow-exit", "--use-pid-file=no", "--realtime=no",
