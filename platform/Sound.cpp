@@ -1,19 +1,19 @@
 #include "platform/Sound.h"
 
+#include <QAudioFormat>
+#include <QAudioSink>
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
+#include <QMediaDevices>
 #include <QPointer>
-#include <QSoundEffect>
-#include <QTemporaryFile>
 #include <QTimer>
-#include <QUrl>
 #include <QtEndian>
-#include <memory>
+#include <algorithm>
+#include <functional>
 #include <optional>
 
 namespace {
@@ -21,128 +21,254 @@ namespace {
 // A memory image larger than this is taken for a stray pointer, not a sound.
 constexpr quint32 kMaxWaveImage = 64u * 1024u * 1024u;
 
-// Checks the RIFF structure as far as playing needs it and gives the sound's length
-// in milliseconds, or nothing when the channel could not play it.
-std::optional<qint64> WaveLength(QIODevice& device) {
+// How long past its own length a sound may take to come out of the server before the
+// channel gives up waiting for it.
+constexpr qint64 kLateMs = 1500;
+
+struct TWave {
+    QAudioFormat Format;
+    QByteArray Samples;
+
+    qint64 LengthUs() const { return Format.durationForBytes(qint32(Samples.size())); }
+};
+
+// Reads a RIFF wave as far as playing needs it, or gives nothing when the channel
+// could not play it. Samples cut short by the end of the file are played as far as
+// they go.
+std::optional<TWave> ReadWave(QIODevice& device) {
     const QByteArray head = device.read(12);
     if (head.size() != 12 || !head.startsWith("RIFF") || head.mid(8, 4) != "WAVE")
         return std::nullopt;
-    bool playable = false;
-    quint32 byteRate = 0;
+    std::optional<QAudioFormat> format;
     for (;;) {
         const QByteArray chunk = device.read(8);
         if (chunk.size() != 8) return std::nullopt;
         const quint32 size = qFromLittleEndian<quint32>(chunk.constData() + 4);
         const QByteArray id = chunk.left(4);
         if (id == "data") {
-            if (!playable) return std::nullopt;
-            return byteRate == 0 ? 0 : qint64(size) * 1000 / byteRate;
+            if (!format) return std::nullopt;
+            TWave wave{*format, device.read(std::min<qint64>(size, kMaxWaveImage))};
+            wave.Samples.chop(wave.Samples.size() % format->bytesPerFrame());
+            return wave;
         }
         const qint64 next = device.pos() + size + (size & 1);
         if (id == "fmt ") {
             const QByteArray fmt = device.read(std::min<quint32>(size, 40));
             if (fmt.size() < 16) return std::nullopt;
             const char* p = fmt.constData();
-            quint16 format = qFromLittleEndian<quint16>(p);
+            quint16 tag = qFromLittleEndian<quint16>(p);
             const quint16 channels = qFromLittleEndian<quint16>(p + 2);
             const quint32 rate = qFromLittleEndian<quint32>(p + 4);
-            byteRate = qFromLittleEndian<quint32>(p + 8);
             const quint16 bits = qFromLittleEndian<quint16>(p + 14);
-            if (format == 0xFFFE && fmt.size() >= 26) format = qFromLittleEndian<quint16>(p + 24);
-            const bool integer = format == 1 && (bits == 8 || bits == 16 || bits == 32);
-            const bool floating = format == 3 && bits == 32;
-            playable = channels >= 1 && channels <= 8 && rate > 0 && (integer || floating);
+            if (tag == 0xFFFE && fmt.size() >= 26) tag = qFromLittleEndian<quint16>(p + 24);
+            QAudioFormat::SampleFormat sample = QAudioFormat::Unknown;
+            if (tag == 1 && bits == 8) sample = QAudioFormat::UInt8;
+            if (tag == 1 && bits == 16) sample = QAudioFormat::Int16;
+            if (tag == 1 && bits == 32) sample = QAudioFormat::Int32;
+            if (tag == 3 && bits == 32) sample = QAudioFormat::Float;
+            format.reset();
+            if (channels >= 1 && channels <= 8 && rate > 0 && rate <= 384000 &&
+                sample != QAudioFormat::Unknown) {
+                format.emplace();
+                format->setSampleRate(int(rate));
+                format->setChannelCount(channels);
+                format->setSampleFormat(sample);
+            }
         }
         if (!device.seek(next)) return std::nullopt;
     }
 }
 
-// Owns the channel's effects; it lives as a child of the application object, so the
-// effects go before the audio system does.
+// A sound's samples over and over, for a sound that loops until it is stopped.
+class TLoopingSamples : public QIODevice {
+public:
+    explicit TLoopingSamples(QByteArray samples, QObject* parent)
+        : QIODevice(parent), FSamples(std::move(samples)) {}
+
+    bool isSequential() const override { return true; }
+    qint64 bytesAvailable() const override {
+        return FSamples.isEmpty() ? 0 : QIODevice::bytesAvailable() + FSamples.size();
+    }
+
+protected:
+    qint64 readData(char* data, qint64 max) override {
+        if (FSamples.isEmpty()) return 0;
+        qint64 done = 0;
+        while (done < max) {
+            const qint64 part = std::min<qint64>(max - done, FSamples.size() - FAt);
+            memcpy(data + done, FSamples.constData() + FAt, size_t(part));
+            done += part;
+            FAt = (FAt + part) % FSamples.size();
+        }
+        return done;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray FSamples;
+    qint64 FAt = 0;
+};
+
+// One sound on its way to the sound server, on a stream of its own that stays open
+// until the server has played the last sample: closing it as soon as the program
+// has handed over the samples would throw away what is still in the server's buffer,
+// which for a short sound is all of it. Closed once played, no stream is left open
+// to wake the idle program (one kept open, even corked, keeps getting timing
+// updates). With no audio device the sound plays silently for its length. Unless it
+// loops, it ends by itself either way and then calls ended.
+class TVoice : public QObject {
+public:
+    TVoice(TWave wave, bool loop, QString source, std::function<void()> ended, QObject* parent)
+        : QObject(parent), Source(std::move(source)), FLengthUs(wave.LengthUs()), FLoop(loop),
+          FEnded(std::move(ended)) {
+        FCheck.setSingleShot(true);
+        connect(&FCheck, &QTimer::timeout, this, [this] { CheckPlayed(); });
+        if (!QMediaDevices::defaultAudioOutput().isNull()) {
+            FSink = new QAudioSink(wave.Format, this);
+            if (loop) {
+                FSamples = new TLoopingSamples(std::move(wave.Samples), this);
+            } else {
+                auto* buffer = new QBuffer(this);
+                buffer->setData(wave.Samples);
+                FSamples = buffer;
+            }
+            FSamples->open(QIODevice::ReadOnly);
+            FSink->start(FSamples);
+            if (FSink->state() != QAudio::StoppedState) {
+                connect(FSink, &QAudioSink::stateChanged, this, [this](QAudio::State state) {
+                    if (state == QAudio::IdleState) AwaitPlayed();
+                    if (state == QAudio::StoppedState) End();
+                });
+                if (FSink->state() == QAudio::IdleState) AwaitPlayed();
+                return;
+            }
+            // A server that would not take the stream: the sound plays silently.
+            delete FSink;
+            FSink = nullptr;
+        }
+        if (!loop) FCheck.start(std::chrono::milliseconds(FLengthUs / 1000));
+    }
+
+    ~TVoice() override { Silence(); }
+
+    bool Playing() const { return !FDone; }
+
+    // Cuts the sound off where it is.
+    void Silence() {
+        FCheck.stop();
+        if (FSink) {
+            FSink->disconnect(this);
+            FSink->stop();
+        }
+        FDone = true;
+    }
+
+    const QString Source;
+
+private:
+    // Every sample is with the server: the stream stays until it has played them.
+    void AwaitPlayed() {
+        if (FLoop || FCheck.isActive()) return;
+        FIdleSince.start();
+        CheckPlayed();
+    }
+
+    void CheckPlayed() {
+        if (!FSink) return End();
+        const qint64 leftUs = FLengthUs - FSink->processedUSecs();
+        if (leftUs <= 0 || FIdleSince.elapsed() > FLengthUs / 1000 + kLateMs) return End();
+        FCheck.start(std::chrono::milliseconds(leftUs / 1000 + 5));
+    }
+
+    void End() {
+        if (FDone) return;
+        Silence();
+        FEnded();
+    }
+
+    QAudioSink* FSink = nullptr;
+    QIODevice* FSamples = nullptr;
+    QTimer FCheck;
+    QElapsedTimer FIdleSince;
+    const qint64 FLengthUs;
+    const bool FLoop;
+    bool FDone = false;
+    std::function<void()> FEnded;
+};
+
+// Owns the voice playing now; it lives as a child of the application object and goes
+// at the end of the program, while the audio system is still whole.
 class TChannel : public QObject {
 public:
     using QObject::QObject;
 
-    QSoundEffect* EffectFor(const QUrl& url) {
-        QSoundEffect*& effect = FEffects[url.toString()];
-        if (effect && effect->status() == QSoundEffect::Error) {
-            delete effect;
-            effect = nullptr;
-        }
-        if (!effect) {
-            effect = new QSoundEffect(this);
-            effect->setSource(url);
-        }
-        return effect;
+    TVoice* Start(TWave wave, bool loop, const QString& source) {
+        Stop();
+        FVoice = new TVoice(
+            std::move(wave), loop, source, [this] { Stop(); }, this);
+        return FVoice;
     }
 
-    // A memory image gets a file of its own, replaced by the next one.
-    QSoundEffect* EffectForImage(const QByteArray& image) {
-        delete FImageEffect;
-        FImageEffect = nullptr;
-        FImageFile = std::make_unique<QTemporaryFile>();
-        if (!FImageFile->open() || FImageFile->write(image) != image.size() || !FImageFile->flush())
-            return nullptr;
-        FImageEffect = new QSoundEffect(this);
-        FImageEffect->setSource(QUrl::fromLocalFile(FImageFile->fileName()));
-        return FImageEffect;
+    void Stop() {
+        if (Waiting) Waiting->quit();
+        if (!FVoice) return;
+        FVoice->Silence();
+        // It may be ending from one of its own signals.
+        FVoice->deleteLater();
+        FVoice = nullptr;
     }
 
-    template <class Fn> void ForEach(Fn&& fn) const {
-        for (QSoundEffect* effect : FEffects)
-            if (effect) fn(effect);
-        if (FImageEffect) fn(FImageEffect.data());
-    }
+    TVoice* Voice() const { return FVoice; }
+
+    // The loop of a synchronous Play, which ends with the sound.
+    QEventLoop* Waiting = nullptr;
 
 private:
-    QHash<QString, QSoundEffect*> FEffects;
-    QPointer<QSoundEffect> FImageEffect;
-    std::unique_ptr<QTemporaryFile> FImageFile;
+    TVoice* FVoice = nullptr;
 };
 
 QPointer<TChannel> gChannel;
 
-// A sound still loading when the program ends is being loaded by Qt's sample cache
-// on a thread of its own, and an effect deleted in the middle of that leaves the
-// load's objects behind. So the end of the program first lets every load finish,
-// for two seconds at most, and then lets the effects go while the application is
-// still whole.
-void FinishLoading() {
-    TChannel* channel = gChannel.data();
-    if (!channel) return;
-    QElapsedTimer waited;
-    waited.start();
-    for (;;) {
-        bool loading = false;
-        channel->ForEach([&loading](QSoundEffect* effect) {
-            loading = loading || effect->status() == QSoundEffect::Loading;
-        });
-        if (!loading || waited.elapsed() > 2000) break;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    delete channel;
+void CloseChannel() {
+    delete gChannel.data();
 }
 
 TChannel* Channel() {
     if (!gChannel && QCoreApplication::instance()) {
         gChannel = new TChannel(QCoreApplication::instance());
-        qAddPostRoutine(FinishLoading);
+        qAddPostRoutine(CloseChannel);
     }
     return gChannel.data();
 }
 
-void WaitForEnd(QSoundEffect* effect, qint64 lengthMs) {
-    QEventLoop loop;
-    QObject::connect(effect, &QSoundEffect::playingChanged, &loop, [&] {
-        if (!effect->isPlaying()) loop.quit();
-    });
-    QObject::connect(effect, &QSoundEffect::statusChanged, &loop, [&] {
-        if (effect->status() == QSoundEffect::Error) loop.quit();
-    });
-    // With no audio device a sound never reports its end; its length bounds the wait.
-    QTimer::singleShot(std::chrono::milliseconds(lengthMs + 500), &loop, &QEventLoop::quit);
-    if (effect->isPlaying()) loop.exec();
-    effect->stop();
+std::optional<TWave> WaveFrom(Sound::TSource source, const QString& name, const void* data,
+                              QString& where) {
+    if (source == Sound::TSource::Memory) {
+        if (!data) return std::nullopt;
+        const auto* bytes = static_cast<const char*>(data);
+        if (qstrncmp(bytes, "RIFF", 4) != 0) return std::nullopt;
+        const quint32 size = qFromLittleEndian<quint32>(bytes + 4);
+        if (size > kMaxWaveImage) return std::nullopt;
+        QByteArray image = QByteArray::fromRawData(bytes, qsizetype(size) + 8);
+        QBuffer buffer(&image);
+        buffer.open(QIODevice::ReadOnly);
+        where = QStringLiteral("memory:");
+        return ReadWave(buffer);
+    }
+    if (name.isEmpty()) return std::nullopt;
+    QString path;
+    if (source == Sound::TSource::Resource) {
+        QString resource = name.startsWith(u':') ? name.mid(1) : name;
+        if (!resource.startsWith(u'/')) resource.prepend(u'/');
+        path = u':' + resource;
+        where = QStringLiteral("qrc:") + resource;
+    } else {
+        path = QFileInfo(name).absoluteFilePath();
+        where = path;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    return ReadWave(file);
 }
 
 } // namespace
@@ -153,71 +279,35 @@ bool Play(TSource source, const QString& name, const void* data, bool loop, bool
     Stop();
     TChannel* channel = Channel();
     if (!channel) return false;
+    QString where;
+    std::optional<TWave> wave = WaveFrom(source, name, data, where);
+    if (!wave) return false;
 
-    QSoundEffect* effect = nullptr;
-    std::optional<qint64> length;
-    if (source == TSource::Memory) {
-        if (!data) return false;
-        const auto* bytes = static_cast<const char*>(data);
-        if (qstrncmp(bytes, "RIFF", 4) != 0) return false;
-        const quint32 size = qFromLittleEndian<quint32>(bytes + 4);
-        if (size > kMaxWaveImage) return false;
-        const QByteArray image(bytes, qsizetype(size) + 8);
-        QBuffer buffer;
-        buffer.setData(image);
-        buffer.open(QIODevice::ReadOnly);
-        length = WaveLength(buffer);
-        if (!length) return false;
-        effect = channel->EffectForImage(image);
-    } else {
-        QString path = name;
-        QUrl url;
-        if (source == TSource::Resource) {
-            QString resource = name.startsWith(u':') ? name.mid(1) : name;
-            if (!resource.startsWith(u'/')) resource.prepend(u'/');
-            path = u':' + resource;
-            url = QUrl(QStringLiteral("qrc:") + resource);
-        } else {
-            path = QFileInfo(name).absoluteFilePath();
-            url = QUrl::fromLocalFile(path);
-        }
-        QFile file(path);
-        if (name.isEmpty() || !file.open(QIODevice::ReadOnly)) return false;
-        length = WaveLength(file);
-        if (!length) return false;
-        effect = channel->EffectFor(url);
+    const qint64 lengthMs = wave->LengthUs() / 1000;
+    const QPointer<TVoice> voice = channel->Start(std::move(*wave), loop && !wait, where);
+    if (wait && voice->Playing()) {
+        QEventLoop ending;
+        QTimer::singleShot(std::chrono::milliseconds(lengthMs + kLateMs + 500), &ending,
+                           &QEventLoop::quit);
+        channel->Waiting = &ending;
+        ending.exec();
+        channel->Waiting = nullptr;
+        if (voice && voice == channel->Voice()) channel->Stop();
     }
-    if (!effect) return false;
-
-    effect->setLoopCount(loop && !wait ? QSoundEffect::Infinite : 1);
-    effect->play();
-    if (wait) WaitForEnd(effect, *length);
     return true;
 }
 
 void Stop() {
-    if (TChannel* channel = gChannel.data())
-        channel->ForEach([](QSoundEffect* effect) {
-            if (effect->isPlaying()) effect->stop();
-        });
+    if (TChannel* channel = gChannel.data()) channel->Stop();
 }
 
 int PlayingCount() {
-    int count = 0;
-    if (TChannel* channel = gChannel.data())
-        channel->ForEach([&count](QSoundEffect* effect) { count += effect->isPlaying() ? 1 : 0; });
-    return count;
+    const TChannel* channel = gChannel.data();
+    return channel && channel->Voice() && channel->Voice()->Playing() ? 1 : 0;
 }
 
 QString PlayingSource() {
-    QString source;
-    if (TChannel* channel = gChannel.data())
-        channel->ForEach([&source](QSoundEffect* effect) {
-            if (!effect->isPlaying()) return;
-            const QUrl url = effect->source();
-            source = url.isLocalFile() ? url.toLocalFile() : url.toString();
-        });
-    return source;
+    return PlayingCount() ? gChannel->Voice()->Source : QString();
 }
 
 } // namespace Sound

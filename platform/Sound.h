@@ -3,8 +3,10 @@
 #include <QString>
 
 // The program's one sound channel. Starting a sound stops whatever the program was
-// playing, whichever player started it. Works with no audio device at all: sounds
-// then "play" silently.
+// playing, whichever player started it. A sound counts as playing until the sound
+// server has played its last sample. Works with no audio device at all: sounds then
+// "play" silently for their length. Nothing touches the audio system before the
+// first sound.
 namespace Sound {
 
 enum class TSource { File, Resource, Memory };

@@ -2,6 +2,8 @@
 #include "platform/Sound.h"
 #include "tests/common/TestSupport.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QtEndian>
 #include <memory>
 
@@ -138,6 +140,14 @@ TEST_F(WavePlayerTest, AWaveImageInMemoryPlaysAndASynchronousSoundHasEndedOnRetu
     player.WaveData = image.constData();
     EXPECT_TRUE(player.Play());
     EXPECT_EQ(Sound::PlayingCount(), 1);
+    // It ends by itself, with or without an audio device.
+    QElapsedTimer waited;
+    waited.start();
+    while (Sound::PlayingCount() != 0 && waited.elapsed() < 3000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_EQ(Sound::PlayingCount(), 0);
+
+    EXPECT_TRUE(player.Play());
     const QByteArray garbage(64, 'x');
     player.WaveData = garbage.constData();
     EXPECT_FALSE(player.Play());
