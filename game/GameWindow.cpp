@@ -46,6 +46,9 @@ QString TGameWindow::ScoreText(int32_t score) {
 void TGameWindow::SetPaused(bool paused) {
     Paused = paused;
     SetCaption(paused ? "Paused - " + FTitle : FTitle);
+    // A paused game would only be woken each second to do nothing.
+    tmrGameTimer.SetHeld(paused);
+    tmrTimeCode.SetHeld(paused);
 }
 
 void TGameWindow::LoadBackground() {

@@ -24,6 +24,12 @@ void TTimer::SetEnabled(bool enabled) {
     Update();
 }
 
+void TTimer::SetHeld(bool held) {
+    if (held == FHeld) return;
+    FHeld = held;
+    Update();
+}
+
 void TTimer::SetOnTimer(std::function<void()> onTimer) {
     FOnTimer = std::move(onTimer);
     Update();
@@ -31,6 +37,6 @@ void TTimer::SetOnTimer(std::function<void()> onTimer) {
 
 void TTimer::Update() {
     FTimer.stop();
-    if (FEnabled && FInterval > 0 && FOnTimer)
+    if (FEnabled && !FHeld && FInterval > 0 && FOnTimer)
         FTimer.start(static_cast<int>(std::min<unsigned>(FInterval, INT_MAX)));
 }

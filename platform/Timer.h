@@ -15,6 +15,11 @@ public:
     bool Enabled() const { return FEnabled; }
     void SetEnabled(bool enabled);
     void SetOnTimer(std::function<void()> onTimer);
+    // A held timer delivers no ticks, so that a window with nothing to do costs no
+    // time; interval and Enabled stay as they are, and letting it go starts a full
+    // interval.
+    bool Held() const { return FHeld; }
+    void SetHeld(bool held);
 
     // Whether ticks are being delivered now.
     bool Ticking() const { return FTimer.isActive(); }
@@ -25,5 +30,6 @@ private:
     QTimer FTimer;
     unsigned FInterval = 1000;
     bool FEnabled = true;
+    bool FHeld = false;
     std::function<void()> FOnTimer;
 };

@@ -56,6 +56,7 @@ TEST_F(BlocksWindow, OpensPausedWithItsBoardTextsAndAnEmptyBoard) {
 TEST_F(BlocksWindow, ALineOfThreeScores30AndTakes300msOffWithTheRemovalSpeedUp) {
     WriteBytes("Quorvel.cfg", "[OptionsBlocks]\r\nSpeedUpOnLine=1\r\n");
     TfrmGameBlocks& w = Open();
+    Char('p');
     for (int i = 0; i < 3; ++i)
         w.sysTumbloxDeleteBlock(w.sysTumblox);
     EXPECT_EQ(w.Score, 30);

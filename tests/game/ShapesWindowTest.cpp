@@ -143,6 +143,12 @@ TEST_F(ShapesWindow, TimeCountsMinutesAndSpeedsUpAtSecond30) {
 
 TEST_F(ShapesWindow, PageKeysStayWithinTheirBoundsAndNeverWrap) {
     TfrmGame& w = Open();
+    // Paused, neither timer wakes the window; P sets both going.
+    EXPECT_FALSE(w.tmrGameTimer.Ticking());
+    EXPECT_FALSE(w.tmrTimeCode.Ticking());
+    Char('p');
+    EXPECT_TRUE(w.tmrGameTimer.Ticking());
+    EXPECT_TRUE(w.tmrTimeCode.Ticking());
     w.tmrGameTimer.SetInterval(2950);
     Key(vk::Prior);
     EXPECT_EQ(Interval(), 3050u);
