@@ -6,9 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygon>
-#include <algorithm>
 #include <array>
-#include <cstring>
 
 namespace {
 
@@ -278,7 +276,7 @@ void DrawDoor(QPainter& p) {
 
 } // namespace
 
-QImage MenuBackground() {
+QImage DrawMenuBackground() {
     constexpr int width = 410;
     constexpr int height = 280;
     constexpr std::array<int, 3> top{48, 223, 255};
@@ -290,12 +288,12 @@ QImage MenuBackground() {
             const int span = height - 1;
             c[i] = (top[i] * (span - y) + bottom[i] * y + span / 2) / span;
         }
-        // One pixel, then the row doubled onto itself: the menu draws this at start.
         uchar* line = image.scanLine(y);
-        for (size_t i = 0; i < 3; ++i)
-            line[i] = static_cast<uchar>(c[i]);
-        for (int done = 1; done < width; done *= 2)
-            memcpy(line + 3 * done, line, size_t(3 * std::min(done, width - done)));
+        for (int x = 0; x < width; ++x) {
+            line[3 * x] = static_cast<uchar>(c[0]);
+            line[3 * x + 1] = static_cast<uchar>(c[1]);
+            line[3 * x + 2] = static_cast<uchar>(c[2]);
+        }
     }
     return image;
 }

@@ -9,7 +9,7 @@ enum class TMenuPicture { Shapes, Blocks, HighScore, Options, Instructions, Exit
 
 // 410 x 280, 24-bit: a vertical gradient from RGB 48, 223, 255 in the top row to
 // 47, 175, 255 in the bottom row, each channel rounded to the nearest value.
-QImage MenuBackground();
+QImage DrawMenuBackground();
 
 // The title a button shows at its top.
 QString MenuPictureTitle(TMenuPicture picture);
@@ -18,11 +18,15 @@ QString MenuPictureTitle(TMenuPicture picture);
 // small, mostly black illustration of what the button opens.
 QImage DrawMenuPicture(TMenuPicture picture);
 
-// The picture as DrawMenuPicture drew it when the program was built and as it is
-// stored in the program, so that the menu opens without loading a single font.
+// The pictures as they were drawn when the program was built and as they are stored
+// in it: the menu opens without loading a single font, and its memory is only read
+// once it paints, after its window is on the screen.
+QImage MenuBackground();
 QImage MenuPicture(TMenuPicture picture);
 
-// How the pictures are stored: all six in the order of TMenuPicture, each row after
-// row of red, green and blue bytes.
+// How the pictures are stored: each row after row of red, green and blue bytes, the
+// six buttons in the order of TMenuPicture.
+constexpr int kMenuBackgroundBytes = 410 * 280 * 3;
 constexpr int kMenuPictureBytes = 72 * 72 * 3;
+extern const unsigned char kMenuBackgroundData[kMenuBackgroundBytes];
 extern const unsigned char kMenuPictureData[6][kMenuPictureBytes];

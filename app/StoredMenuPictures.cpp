@@ -1,7 +1,12 @@
 #include "app/MenuPictures.h"
 
+// Both share the stored bytes: no copy, no drawing.
+
+QImage MenuBackground() {
+    return QImage(kMenuBackgroundData, 410, 280, 410 * 3, QImage::Format_RGB888);
+}
+
 QImage MenuPicture(TMenuPicture picture) {
-    // Shares the stored bytes: no copy, no drawing.
     return QImage(kMenuPictureData[static_cast<int>(picture)], 72, 72, 72 * 3,
                   QImage::Format_RGB888);
 }

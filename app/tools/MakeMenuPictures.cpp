@@ -1,5 +1,5 @@
-// Draws the main menu's six button pictures and writes them as a C++ source file of
-// their bytes, which the program is built with.
+// Draws the main menu's background and its six button pictures and writes them as a
+// C++ source file of their bytes, which the program is built with.
 //
 // Usage: MakeMenuPictures <output .cpp>
 
@@ -17,10 +17,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     QByteArray text = "// Made by MakeMenuPictures at build time; do not edit.\n"
-                      "#include \"app/MenuPictures.h\"\n\n"
-                      "const unsigned char kMenuPictureData[6][kMenuPictureBytes] = {\n";
-    for (int kind = 0; kind < 6; ++kind) {
-        const QImage image = DrawMenuPicture(static_cast<TMenuPicture>(kind));
+                      "#include \"app/MenuPictures.h\"\n\n";
+    // Rows of red, green and blue bytes, as an initialiser list.
+    const auto bytesOf = [&text](const QImage& image) {
         text += "{";
         for (int y = 0; y < image.height(); ++y) {
             const uchar* line = image.constScanLine(y);
@@ -28,7 +27,14 @@ int main(int argc, char** argv) {
                 text += QByteArray::number(line[x]) + ',';
             text += '\n';
         }
-        text += "},\n";
+        text += "}";
+    };
+    text += "const unsigned char kMenuBackgroundData[kMenuBackgroundBytes] = ";
+    bytesOf(DrawMenuBackground());
+    text += ";\n\nconst unsigned char kMenuPictureData[6][kMenuPictureBytes] = {\n";
+    for (int kind = 0; kind < 6; ++kind) {
+        bytesOf(DrawMenuPicture(static_cast<TMenuPicture>(kind)));
+        text += ",\n";
     }
     text += "};\n";
     QFile out(QString::fromLocal8Bit(argv[1]));

@@ -44,6 +44,7 @@ TEST(MenuPictures, TheBackgroundIsAVerticalGradientRoundedPerRow) {
 }
 
 TEST(MenuPictures, TheStoredPicturesAreTheDrawnOnes) {
+    EXPECT_EQ(MenuBackground(), DrawMenuBackground());
     for (const TMenuPicture kind : kAll) {
         const QImage stored = MenuPicture(kind);
         EXPECT_EQ(stored.format(), QImage::Format_RGB888);
