@@ -79,26 +79,31 @@ std::optional<TWave> ReadWave(QIODevice& device) {
     }
 }
 
-// A sound's samples over and over, for a sound that loops until it is stopped.
-class TLoopingSamples : public QIODevice {
+// A sound's samples for the stream to pull, once or, for a sound that loops, over
+// and over. It never says it is at its end: the sink then asks the server to drain
+// the stream with a callback into itself that outlives the sink when the sound is
+// cut off (Qt 6.4), and the channel knows the end from the played time anyway.
+class TSamples : public QIODevice {
 public:
-    explicit TLoopingSamples(QByteArray samples, QObject* parent)
-        : QIODevice(parent), FSamples(std::move(samples)) {}
+    TSamples(QByteArray samples, bool loop, QObject* parent)
+        : QIODevice(parent), FSamples(std::move(samples)), FLoop(loop) {}
 
     bool isSequential() const override { return true; }
+    bool atEnd() const override { return false; }
     qint64 bytesAvailable() const override {
-        return FSamples.isEmpty() ? 0 : QIODevice::bytesAvailable() + FSamples.size();
+        const qint64 left = FLoop && !FSamples.isEmpty() ? FSamples.size() : FSamples.size() - FAt;
+        return QIODevice::bytesAvailable() + left;
     }
 
 protected:
     qint64 readData(char* data, qint64 max) override {
-        if (FSamples.isEmpty()) return 0;
         qint64 done = 0;
-        while (done < max) {
+        while (done < max && FAt < FSamples.size()) {
             const qint64 part = std::min<qint64>(max - done, FSamples.size() - FAt);
             memcpy(data + done, FSamples.constData() + FAt, size_t(part));
             done += part;
-            FAt = (FAt + part) % FSamples.size();
+            FAt += part;
+            if (FLoop && FAt == FSamples.size()) FAt = 0;
         }
         return done;
     }
@@ -106,6 +111,7 @@ protected:
 
 private:
     QByteArray FSamples;
+    const bool FLoop;
     qint64 FAt = 0;
 };
 
@@ -125,13 +131,7 @@ public:
         connect(&FCheck, &QTimer::timeout, this, [this] { CheckPlayed(); });
         if (!QMediaDevices::defaultAudioOutput().isNull()) {
             FSink = new QAudioSink(wave.Format, this);
-            if (loop) {
-                FSamples = new TLoopingSamples(std::move(wave.Samples), this);
-            } else {
-                auto* buffer = new QBuffer(this);
-                buffer->setData(wave.Samples);
-                FSamples = buffer;
-            }
+            FSamples = new TSamples(std::move(wave.Samples), loop, this);
             FSamples->open(QIODevice::ReadOnly);
             FSink->start(FSamples);
             if (FSink->state() != QAudio::StoppedState) {
