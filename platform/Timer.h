@@ -18,7 +18,6 @@ public:
     // A held timer delivers no ticks, so that a window with nothing to do costs no
     // time; interval and Enabled stay as they are, and letting it go starts a full
     // interval.
-    bool Held() const { return FHeld; }
     void SetHeld(bool held);
 
     // Whether ticks are being delivered now.
