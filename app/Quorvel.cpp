@@ -1,9 +1,12 @@
 #include "app/uMain.h"
 #include "platform/Application.h"
+#include "platform/Sound.h"
 
 #include <QApplication>
 #include <QByteArray>
 #include <QList>
+#include <QTimer>
+#include <QWindow>
 #include <cstdio>
 #include <cstdlib>
 
@@ -51,6 +54,24 @@ void ReleaseStartMessages() {
     gHeld.clear();
 }
 
+// Once the menu is on the screen, and not before, the sound channel sets out to
+// connect to the sound server, so that the first click is as quick as the later ones.
+class TSoundOnceShown : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Expose && watched->isWindowType() &&
+            static_cast<QWindow*>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            // After the window has drawn itself in answer to this very event.
+            QTimer::singleShot(0, this, [] { Sound::Prepare(); });
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -67,6 +88,8 @@ int main(int argc, char** argv) {
     // The menu is the program: when it closes, by its exit button or by the window
     // system, the event loop ends.
     QObject::connect(&frmMain, &QDialog::finished, &app, &QCoreApplication::quit);
+    TSoundOnceShown sound;
+    app.installEventFilter(&sound);
     frmMain.show();
     return app.exec();
 }

@@ -4,9 +4,11 @@
 
 // The program's one sound channel. Starting a sound stops whatever the program was
 // playing, whichever player started it. A sound counts as playing until the sound
-// server has played its last sample. Works with no audio device at all: sounds then
-// "play" silently for their length. Nothing touches the audio system before the
-// first sound.
+// server has played its last sample, or, where no server takes it, for its length.
+//
+// Every call here comes from the GUI thread and returns at once, whatever the sound
+// server does: the server is only ever spoken to by the channel's own thread, which
+// takes over each sound (docs/sound.md).
 namespace Sound {
 
 enum class TSource { File, Resource, Memory };
@@ -21,6 +23,11 @@ bool Play(TSource source, const QString& name, const void* data, bool loop, bool
 
 // Stops whatever the program is playing.
 void Stop();
+
+// Starts the channel's thread, which connects to the sound server, so that the first
+// sound is as quick as the later ones. Play does it too; nothing before it touches
+// audio.
+void Prepare();
 
 // How many sounds are playing now (never more than one), and the source of the one
 // that is, for the program's own checks and tests.

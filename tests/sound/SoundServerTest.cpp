@@ -1,162 +1,20 @@
 #include "platform/Sound.h"
 #include "platform/WavePlayer.h"
+#include "tests/common/SoundServer.h"
 #include "tests/common/TestSupport.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QThread>
 #include <QtEndian>
-#include <algorithm>
-#include <atomic>
-#include <cerrno>
-#include <csignal>
 #include <cstdio>
-#include <fcntl.h>
 #include <map>
 #include <memory>
-#include <mutex>
-#include <poll.h>
-#include <sys/prctl.h>
-#include <sys/stat.h>
-#include <thread>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
-// The program's sounds are 22050 Hz mono 16-bit; the sink takes them as they are, so
-// what it writes can be compared with the files sample by sample.
-constexpr int kRate = 22050;
-
-// A PulseAudio server of the test's own: its sink writes every sample it plays to a
-// FIFO, which a thread drains into memory while the server runs. Nothing of the
-// machine's own sound set-up is read: home, runtime and configuration folders are
-// private.
-class TSoundServer {
-public:
-    ~TSoundServer() { Shut(); }
-
-    // Gives an empty text once the server takes clients, or why it could not start.
-    QString Start() {
-        if (!FDir.isValid()) return "no temporary folder";
-        const QString program = QStandardPaths::findExecutable("pulseaudio");
-        if (program.isEmpty()) return "pulseaudio is not installed";
-        const QString root = FDir.path();
-        for (const char* sub : {"home", "run", "config/pulse", "state"})
-            QDir().mkpath(root + "/" + sub);
-        QFile::setPermissions(root + "/run", QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                 QFileDevice::ExeOwner);
-        // An empty daemon configuration of its own, so no system default applies.
-        QFile(root + "/config/pulse/daemon.conf").open(QIODevice::WriteOnly);
-        const QString fifo = root + "/sink.fifo";
-        if (mkfifo(QFile::encodeName(fifo).constData(), 0600) != 0) return "no FIFO";
-        FFifo = open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        if (FFifo < 0) return "the FIFO does not open";
-        FReader = std::thread([this] { Drain(); });
-
-        Socket = root + "/native";
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* name :
-             {"PULSE_SERVER", "PULSE_SINK", "PULSE_COOKIE", "DISPLAY", "DBUS_SESSION_BUS_ADDRESS"})
-            env.remove(name);
-        env.insert("HOME", root + "/home");
-        env.insert("XDG_RUNTIME_DIR", root + "/run");
-        env.insert("XDG_CONFIG_HOME", root + "/config");
-        env.insert("XDG_STATE_HOME", root + "/state");
-        env.insert("PULSE_RUNTIME_PATH", root + "/run");
-        env.insert("PULSE_STATE_PATH", root + "/state");
-        FServer.setProcessEnvironment(env);
-        FServer.setStandardOutputFile(root + "/server.log");
-        FServer.setStandardErrorFile(root + "/server.log");
-        // A test that dies does not leave its server running.
-        FServer.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
-        FServer.start(program,
-                      {"-n", "--daemonize=no", "--system=no", "--exit-idle-time=-1",
-                       "--disallow-exit", "--use-pid-file=no", "--realtime=no",
-                       "--high-priority=no", "--log-target=stderr",
-                       QString("-Lmodule-pipe-sink file=%1 format=s16le rate=%2 channels=1 "
-                               "use_system_clock_for_timing=yes")
-                           .arg(fifo)
-                           .arg(kRate),
-                       "-Lmodule-native-protocol-unix socket=" + Socket + " auth-anonymous=1"});
-        if (!FServer.waitForStarted(5000)) return "pulseaudio does not start";
-        QElapsedTimer waited;
-        waited.start();
-        // Up once the socket is there and the sink writes (silence, when idle).
-        while (!QFileInfo::exists(Socket) || Samples() == 0) {
-            if (FServer.state() != QProcess::Running || waited.elapsed() > 10000) {
-                QFile log(root + "/server.log");
-                log.open(QIODevice::ReadOnly);
-                const QList<QByteArray> lines = log.readAll().trimmed().split('\n');
-                return "pulseaudio did not come up: " + QString::fromLocal8Bit(lines.last());
-            }
-            QThread::msleep(20);
-        }
-        return {};
-    }
-
-    qsizetype Samples() const {
-        std::lock_guard lock(FMutex);
-        return qsizetype(FSamples.size());
-    }
-
-    // What the sink wrote from sample from to now.
-    std::vector<qint16> Since(qsizetype from) const {
-        std::lock_guard lock(FMutex);
-        from = std::clamp<qsizetype>(from, 0, qsizetype(FSamples.size()));
-        return {FSamples.begin() + from, FSamples.end()};
-    }
-
-    QString Socket;
-
-private:
-    void Drain() {
-        char buffer[8192];
-        int kept = 0;
-        while (!FStop) {
-            pollfd fd{FFifo, POLLIN, 0};
-            if (poll(&fd, 1, 50) <= 0) continue;
-            const ssize_t got = read(FFifo, buffer + kept, sizeof buffer - kept);
-            if (got <= 0) {
-                if (got == 0) QThread::msleep(10); // no writer yet
-                continue;
-            }
-            const int bytes = kept + int(got);
-            std::lock_guard lock(FMutex);
-            for (int i = 0; i + 1 < bytes; i += 2)
-                FSamples.push_back(qFromLittleEndian<qint16>(buffer + i));
-            kept = bytes & 1;
-            if (kept) buffer[0] = buffer[bytes - 1];
-        }
-    }
-
-    void Shut() {
-        if (FServer.state() != QProcess::NotRunning) {
-            FServer.terminate();
-            if (!FServer.waitForFinished(3000)) {
-                FServer.kill();
-                FServer.waitForFinished(3000);
-            }
-        }
-        FStop = true;
-        if (FReader.joinable()) FReader.join();
-        if (FFifo >= 0) close(FFifo);
-    }
-
-    QTemporaryDir FDir;
-    QProcess FServer;
-    int FFifo = -1;
-    std::thread FReader;
-    std::atomic<bool> FStop{false};
-    mutable std::mutex FMutex;
-    std::vector<qint16> FSamples;
-};
+constexpr int kRate = TSoundServer::kRate;
 
 // The samples of one of the program's waves.
 std::vector<qint16> SamplesOf(const QByteArray& wave) {
@@ -223,11 +81,12 @@ void RunFor(int ms) {
 
 class SoundServerTest : public TestFolder {
 protected:
-    static void SetUpTestSuite() {
-        Server = std::make_unique<TSoundServer>();
+    static void SetUpTestSuite() { StartServer(TSoundServer::PulseAudio); }
+    static void StartServer(TSoundServer::TKind kind) {
+        Server = std::make_unique<TSoundServer>(kind);
         Why = Server->Start();
         // The sound layer reads it when it first talks to a server.
-        if (Why.isEmpty()) qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(Server->Socket));
+        if (Why.isEmpty()) qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(Server->Socket()));
     }
     static void TearDownTestSuite() {
         Sound::Stop();
@@ -251,34 +110,54 @@ protected:
         RunUntil([now] { return Server->Samples() >= now + kRate / 2; }, 5000);
     }
 
+    // Plays the player's sound, lets it end, and gives how much of it reached the sink.
+    static double PlayArrived(TWavePlayer& player, const std::vector<qint16>& sound) {
+        const qsizetype from = Server->Samples();
+        EXPECT_TRUE(player.Play());
+        EXPECT_TRUE(RunUntil([] { return Sound::PlayingCount() == 0; }, 5000));
+        LetTheSinkCatchUp();
+        return Arrived(Server->Since(from), sound);
+    }
+
+    void EverySoundThreeTimesArrivesWhole() {
+        TWavePlayer player;
+        player.SetAsynchronous(true);
+        for (const char* name : {"Click.wav", "Line Done.wav", "Game Over.wav"}) {
+            player.SetFileName(PathOf(name));
+            const qint64 lengthMs = qint64(Waves[name].size()) * 1000 / kRate;
+            for (int play = 1; play <= 3; ++play) {
+                const qsizetype from = Server->Samples();
+                ASSERT_TRUE(player.Play()) << name;
+                // Play came back while the sound plays.
+                EXPECT_EQ(Sound::PlayingCount(), 1);
+                // A sound that has ended is no longer counted as playing.
+                EXPECT_TRUE(RunUntil([] { return Sound::PlayingCount() == 0; }, lengthMs + 3000))
+                    << name << " play " << play << " never ended";
+                LetTheSinkCatchUp();
+                const double arrived = Arrived(Server->Since(from), Waves[name]);
+                std::printf("%s play %d: %.1f%% of its energy arrived\n", name, play,
+                            arrived * 100);
+                EXPECT_GE(arrived, 0.95) << name << " play " << play;
+            }
+        }
+    }
+
     static inline std::unique_ptr<TSoundServer> Server;
     static inline QString Why;
     std::map<QString, std::vector<qint16>> Waves;
 };
 
+class PipeWireTest : public SoundServerTest {
+protected:
+    static void SetUpTestSuite() { StartServer(TSoundServer::PipeWire); }
+};
+
 } // namespace
 
 TEST_F(SoundServerTest, EveryPlayOfEverySoundArrivesWhole) {
-    TWavePlayer player;
-    player.SetAsynchronous(true);
-    for (const char* name : {"Click.wav", "Line Done.wav", "Game Over.wav"}) {
-        player.SetFileName(PathOf(name));
-        const qint64 lengthMs = qint64(Waves[name].size()) * 1000 / kRate;
-        for (int play = 1; play <= 3; ++play) {
-            const qsizetype from = Server->Samples();
-            ASSERT_TRUE(player.Play()) << name;
-            // Play came back while the sound plays.
-            EXPECT_EQ(Sound::PlayingCount(), 1);
-            // A sound that has ended is no longer counted as playing.
-            EXPECT_TRUE(RunUntil([] { return Sound::PlayingCount() == 0; }, lengthMs + 3000))
-                << name << " play " << play << " never ended";
-            LetTheSinkCatchUp();
-            const double arrived = Arrived(Server->Since(from), Waves[name]);
-            std::printf("%s play %d: %.1f%% of its energy arrived\n", name, play, arrived * 100);
-            EXPECT_GE(arrived, 0.95) << name << " play " << play;
-        }
-    }
+    EverySoundThreeTimesArrivesWhole();
 
+    TWavePlayer player;
     // A synchronous sound has ended, whole, when Play returns.
     player.SetAsynchronous(false);
     player.SetFileName(PathOf("Click.wav"));
@@ -321,4 +200,76 @@ TEST_F(SoundServerTest, ANewSoundCutsTheOnePlayingAndAGonePlayerTakesItsSoundWit
     const double gone = Arrived(Server->Since(goneFrom), Waves["Game Over.wav"]);
     std::printf("Game Over.wav, its player gone after 300 ms: %.1f%% arrived\n", gone * 100);
     EXPECT_LT(gone, 0.6) << "the sound went on after its player was gone";
+}
+
+TEST_F(SoundServerTest, AStoppedServerHoldsNothingUpAndWhatItMissedIsNotPlayedLate) {
+    TWavePlayer player;
+    player.SetAsynchronous(true);
+    player.SetFileName(PathOf("Click.wav"));
+    EXPECT_GE(PlayArrived(player, Waves["Click.wav"]), 0.95);
+
+    Server->Hold(true);
+    player.SetFileName(PathOf("Game Over.wav"));
+    QElapsedTimer call;
+    for (int play = 0; play < 3; ++play) {
+        call.start();
+        ASSERT_TRUE(player.Play());
+        EXPECT_LT(call.elapsed(), 50) << "Play waited for the stopped server";
+        EXPECT_EQ(Sound::PlayingCount(), 1);
+        RunFor(200);
+    }
+    // Unheard, it still ends after its length, as with no server at all.
+    const qint64 lengthMs = qint64(Waves["Game Over.wav"].size()) * 1000 / kRate;
+    EXPECT_TRUE(RunUntil([] { return Sound::PlayingCount() == 0; }, lengthMs + 1000));
+    call.start();
+    Sound::Stop();
+    EXPECT_LT(call.elapsed(), 50);
+
+    const qsizetype let = Server->Samples();
+    Server->Hold(false);
+    LetTheSinkCatchUp();
+    LetTheSinkCatchUp();
+    const double late = Arrived(Server->Since(let), Waves["Game Over.wav"]);
+    std::printf("Game Over.wav asked for during the stop, after it: %.1f%% arrived\n", late * 100);
+    EXPECT_LT(late, 0.2) << "a sound missed during the stop came out afterwards";
+
+    player.SetFileName(PathOf("Click.wav"));
+    EXPECT_GE(PlayArrived(player, Waves["Click.wav"]), 0.95);
+}
+
+TEST_F(SoundServerTest, AServerKilledAndStartedAgainIsFoundAgainByItself) {
+    TWavePlayer player;
+    player.SetAsynchronous(true);
+    player.SetFileName(PathOf("Click.wav"));
+    EXPECT_GE(PlayArrived(player, Waves["Click.wav"]), 0.95);
+    for (const int downMs : {0, 3000}) {
+        Server->Kill();
+        // With no server the click plays silently for its length.
+        RunFor(100);
+        ASSERT_TRUE(player.Play());
+        EXPECT_EQ(Sound::PlayingCount(), 1);
+        EXPECT_TRUE(RunUntil([] { return Sound::PlayingCount() == 0; }, 1000));
+        RunFor(downMs);
+        ASSERT_EQ(Server->Launch(), QString());
+        RunFor(2000);
+        for (int play = 1; play <= 3; ++play)
+            EXPECT_GE(PlayArrived(player, Waves["Click.wav"]), 0.95)
+                << "after " << downMs << " ms without a server, play " << play;
+    }
+}
+
+TEST_F(SoundServerTest, AServerThatComesUpOnlyAfterTheProgramIsUsedOnceItIs) {
+    Server->Kill();
+    Sound::Prepare();
+    RunFor(1500);
+    ASSERT_EQ(Server->Launch(), QString());
+    RunFor(2000);
+    TWavePlayer player;
+    player.SetAsynchronous(true);
+    player.SetFileName(PathOf("Click.wav"));
+    EXPECT_GE(PlayArrived(player, Waves["Click.wav"]), 0.95);
+}
+
+TEST_F(PipeWireTest, EveryPlayOfEverySoundArrivesWholeThroughPipeWire) {
+    EverySoundThreeTimesArrivesWhole();
 }
