@@ -1,6 +1,7 @@
 # make run    install what is missing, build, start the program
 # make test   install what is missing, build, run every test with no display, then
-#             play the real program in a virtual display (scripts/e2e)
+#             play the real program in a virtual display (scripts/e2e) and on a
+#             headless Wayland compositor (scripts/e2e-wayland)
 # make bench  install what is missing, build, run the benchmarks
 # make install    build the program and install it under PREFIX (default ~/.local)
 # make uninstall  remove what make install put under PREFIX, never the player's files
@@ -34,6 +35,7 @@ run: program
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	@./scripts/e2e $(BUILD)/bin
+	@./scripts/e2e-wayland $(BUILD)/bin
 	@./scripts/e2e-install $(BUILD)
 
 bench: build
