@@ -67,6 +67,9 @@ protected:
     static char LetterOf(QChar key);
     // Score, time and speed back to their start, paused.
     void ResetGame();
+    // Options as FormCreate read them: on close, a switch the player left alone is not
+    // written over what another copy of the program stored meanwhile.
+    ToptionsRec FOptionsRead;
     // Page Up, Page Down and Escape act alike in both windows, paused or not. True
     // when the key was one of them.
     bool CommonKeyDown(int key);

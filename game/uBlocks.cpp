@@ -33,6 +33,7 @@ void TfrmGameBlocks::FormCreate() {
     sysTumblox->NewGame();
     LoadBackground();
     Options = ReadBlocksOptions();
+    FOptionsRead = Options;
 }
 
 void TfrmGameBlocks::tmrGameTimerTimer() {
@@ -100,5 +101,5 @@ void TfrmGameBlocks::sysTumbloxgameOver(tumblox::TTumblox*) {
 }
 
 void TfrmGameBlocks::FormClose() {
-    WriteBlocksToggles(Options);
+    WriteBlocksToggles(Options, &FOptionsRead);
 }

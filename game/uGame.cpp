@@ -58,6 +58,7 @@ void TfrmGame::FormCreate() {
     Seconds = 0;
     LoadBackground();
     Options = ReadShapesOptions();
+    FOptionsRead = Options;
     sysStacker->SetDrawGrid(Options.DrawGrid);
     sysStacker->SetUseDefaultPieces(Options.UseDefaultPieces);
     sysStacker->NewGame();
@@ -153,5 +154,5 @@ void TfrmGame::FormKeyPress(QChar& Key) {
 }
 
 void TfrmGame::FormClose() {
-    WriteShapesToggles(Options);
+    WriteShapesToggles(Options, &FOptionsRead);
 }

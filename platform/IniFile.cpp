@@ -1,19 +1,15 @@
 #include "platform/IniFile.h"
 
+#include "platform/FileLock.h"
 #include "platform/IniText.h"
 #include "platform/SysUtils.h"
 
 #include <optional>
 
-namespace {
-
-constexpr qsizetype kBufferSize = 16384;
-constexpr qsizetype kMaxValueBytes = 2047;
-
 // The file's lines as text to match keys on, and as the bytes that stand in the file,
 // which a write gives back unchanged for every line it does not change: a line that
 // is not UTF-8 survives a write of another key.
-struct TLines {
+struct TIniLines {
     QStringList Text;
     QList<QByteArray> Raw;
 
@@ -27,15 +23,10 @@ struct TLines {
     }
 };
 
-// Throws EInOutError when the file exists but cannot be read; a missing file is empty.
-TLines LoadLines(const QString& fileName) {
-    TLines lines;
-    ReadIniRawLines(fileName, kBufferSize, [&lines](const QByteArray& line) {
-        lines.Text.append(QString::fromUtf8(line));
-        lines.Raw.append(line);
-    });
-    return lines;
-}
+namespace {
+
+constexpr qsizetype kBufferSize = 16384;
+constexpr qsizetype kMaxValueBytes = 2047;
 
 std::optional<QString> SectionName(const QString& line) {
     const QString text = line.trimmed();
@@ -82,6 +73,59 @@ QString OneLine(QString text) {
     return text;
 }
 
+// Throws EInOutError when the file exists but cannot be read; a missing file is empty.
+TIniLines LoadLines(const QString& fileName) {
+    TIniLines lines;
+    ReadIniRawLines(fileName, kBufferSize, [&lines](const QByteArray& line) {
+        lines.Text.append(QString::fromUtf8(line));
+        lines.Raw.append(line);
+    });
+    return lines;
+}
+
+QString ValueOf(const QStringList& lines, const QString& section, const QString& key,
+                const QString& def) {
+    const TLocation where = Locate(lines, section.trimmed(), key.trimmed());
+    if (where.Key < 0) return def;
+    const QString& line = lines[where.Key];
+    return CutUtf8(line.mid(line.indexOf(u'=') + 1).trimmed(), kMaxValueBytes);
+}
+
+bool BoolOf(const QString& value, bool def) {
+    const std::optional<int32_t> number = ParseStoredInt(value);
+    return number ? *number != 0 : def;
+}
+
+QString BoolText(bool value) {
+    return value ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+// False when the key's line already stood so.
+bool SetKey(TIniLines& lines, const QString& section, const QString& key, const QString& value) {
+    const QString sectionName = OneLine(section).trimmed();
+    const QString keyName = OneLine(key).trimmed();
+    const QString line = keyName + u'=' + OneLine(value);
+    const QStringList& text = lines.Text;
+    const TLocation where = Locate(text, sectionName, keyName);
+    if (where.Key >= 0) {
+        if (lines.Raw[where.Key] == line.toUtf8()) return false;
+        lines.Replace(where.Key, line);
+    } else if (where.Header >= 0) {
+        // After the section's last line, ahead of the blank lines that part it
+        // from the next section.
+        qsizetype at = where.End;
+        while (at - 1 > where.Header && text[at - 1].trimmed().isEmpty())
+            --at;
+        lines.Insert(at, line);
+    } else {
+        if (!text.isEmpty() && !text.last().trimmed().isEmpty())
+            lines.Insert(text.size(), QString());
+        lines.Insert(text.size(), u'[' + sectionName + u']');
+        lines.Insert(text.size(), line);
+    }
+    return true;
+}
+
 } // namespace
 
 QStringList TIniFile::Load() const {
@@ -93,42 +137,36 @@ QStringList TIniFile::Load() const {
 }
 
 QString TIniFile::ReadString(const QString& section, const QString& key, const QString& def) const {
-    const QStringList lines = Load();
-    const TLocation where = Locate(lines, section.trimmed(), key.trimmed());
-    if (where.Key < 0) return def;
-    const QString& line = lines[where.Key];
-    return CutUtf8(line.mid(line.indexOf(u'=') + 1).trimmed(), kMaxValueBytes);
+    return ValueOf(Load(), section, key, def);
 }
 
 bool TIniFile::ReadBool(const QString& section, const QString& key, bool def) const {
-    const std::optional<int32_t> value = ParseStoredInt(ReadString(section, key, QString()));
-    return value ? *value != 0 : def;
+    return BoolOf(ReadString(section, key, QString()), def);
 }
 
 void TIniFile::WriteString(const QString& section, const QString& key, const QString& value) {
-    const QString sectionName = OneLine(section).trimmed();
-    const QString keyName = OneLine(key).trimmed();
-    const QString line = keyName + u'=' + OneLine(value);
+    Edit([&](TEdit& ini) { ini.WriteString(section, key, value); });
+}
+
+void TIniFile::WriteBool(const QString& section, const QString& key, bool value) {
+    WriteString(section, key, BoolText(value));
+}
+
+void TIniFile::Edit(const std::function<void(TEdit&)>& change) {
     try {
-        TLines lines = LoadLines(FFileName);
-        const QStringList& text = lines.Text;
-        const TLocation where = Locate(text, sectionName, keyName);
-        if (where.Key >= 0) {
-            if (lines.Raw[where.Key] == line.toUtf8()) return;
-            lines.Replace(where.Key, line);
-        } else if (where.Header >= 0) {
-            // After the section's last line, ahead of the blank lines that part it
-            // from the next section.
-            qsizetype at = where.End;
-            while (at - 1 > where.Header && text[at - 1].trimmed().isEmpty())
-                --at;
-            lines.Insert(at, line);
-        } else {
-            if (!text.isEmpty() && !text.last().trimmed().isEmpty())
-                lines.Insert(text.size(), QString());
-            lines.Insert(text.size(), u'[' + sectionName + u']');
-            lines.Insert(text.size(), line);
+        // Most edits find the file as they would leave it (a game closed without a
+        // switch pressed): those need neither the lock nor a write.
+        {
+            TIniLines lines = LoadLines(FFileName);
+            TEdit edit(lines);
+            change(edit);
+            if (!edit.FChanged && MaySkipLock(FFileName)) return;
         }
+        const TDataFileLock lock(FFileName);
+        TIniLines lines = LoadLines(FFileName);
+        TEdit edit(lines);
+        change(edit);
+        if (!edit.FChanged) return;
         QByteArray bytes;
         for (const QByteArray& raw : lines.Raw) {
             bytes += raw;
@@ -140,6 +178,20 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
     }
 }
 
-void TIniFile::WriteBool(const QString& section, const QString& key, bool value) {
-    WriteString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+QString TIniFile::TEdit::ReadString(const QString& section, const QString& key,
+                                    const QString& def) const {
+    return ValueOf(FLines.Text, section, key, def);
+}
+
+bool TIniFile::TEdit::ReadBool(const QString& section, const QString& key, bool def) const {
+    return BoolOf(ReadString(section, key, QString()), def);
+}
+
+void TIniFile::TEdit::WriteString(const QString& section, const QString& key,
+                                  const QString& value) {
+    if (SetKey(FLines, section, key, value)) FChanged = true;
+}
+
+void TIniFile::TEdit::WriteBool(const QString& section, const QString& key, bool value) {
+    WriteString(section, key, BoolText(value));
 }

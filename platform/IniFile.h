@@ -2,6 +2,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
+
+struct TIniLines;
 
 // A profile file: every call opens the file, reads or changes one key and lets it go,
 // so nothing is cached and every write is on the disk, whole, when it returns.
@@ -13,8 +16,13 @@
 // kept but never match. A write keeps every other line as it was, ends every line
 // with CR LF, and appends a missing key after the last line of its section and a
 // missing section at the end of the file.
+//
+// Every write that changes the file holds its lock (platform/FileLock.h) from its read
+// to its rename, so writes of two copies of the program at once keep each other's keys.
 class TIniFile {
 public:
+    class TEdit;
+
     explicit TIniFile(const QString& fileName) : FFileName(fileName) {}
 
     QString FileName() const { return FFileName; }
@@ -36,8 +44,34 @@ public:
     void WriteString(const QString& section, const QString& key, const QString& value);
     void WriteBool(const QString& section, const QString& key, bool value);
 
+    // Several reads and writes as one: change gets the file as it is on the disk under
+    // its lock, reads and writes keys there as ReadString and WriteString would, one
+    // after the other, and the file is written once when it returns, if a line changed.
+    // Another copy's write thus lands before all of them or after all of them. change
+    // runs once more before that, on the file read without the lock, to find out
+    // whether it changes anything at all; it acts only through its TEdit. A refused
+    // write raises Exception("Unable to write to " + FileName()) and leaves the file as
+    // it was, with none of the changes.
+    void Edit(const std::function<void(TEdit&)>& change);
+
 private:
     QStringList Load() const;
 
     QString FFileName;
+};
+
+// The file's lines during an Edit.
+class TIniFile::TEdit {
+public:
+    QString ReadString(const QString& section, const QString& key, const QString& def) const;
+    bool ReadBool(const QString& section, const QString& key, bool def) const;
+    void WriteString(const QString& section, const QString& key, const QString& value);
+    void WriteBool(const QString& section, const QString& key, bool value);
+
+private:
+    friend class TIniFile;
+    explicit TEdit(TIniLines& lines) : FLines(lines) {}
+
+    TIniLines& FLines;
+    bool FChanged = false;
 };

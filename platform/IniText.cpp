@@ -216,6 +216,15 @@ QString ErrorText(int errorCode) {
     return qt_error_string(errorCode);
 }
 
+} // namespace
+
+EInOutError WriteError(const QString& fileName, int errorCode) {
+    return EInOutError(
+        QStringLiteral("Unable to write to %1: %2").arg(fileName, ErrorText(errorCode)), errorCode);
+}
+
+namespace {
+
 bool ReadWith(const QString& fileName, qsizetype bufferSize, TIniLineSplitter& splitter) {
     const QByteArray path = QFile::encodeName(fileName);
     // Not blocking, so that a pipe in the file's place cannot hang the program here.
@@ -382,9 +391,7 @@ void TAtomicFileWriter::Commit() {
 
 void TAtomicFileWriter::Fail(int errorCode) {
     Discard();
-    throw EInOutError(
-        QStringLiteral("Unable to write to %1: %2").arg(FFileName, ErrorText(errorCode)),
-        errorCode);
+    throw WriteError(FFileName, errorCode);
 }
 
 void TAtomicFileWriter::Discard() {

@@ -17,6 +17,10 @@ private:
     int FErrorCode;
 };
 
+// The error of a refused write of fileName: the file's name and the system's text for
+// errorCode.
+EInOutError WriteError(const QString& fileName, int errorCode);
+
 // The text of INI bytes and back, so that a line which is not UTF-8 survives a
 // rewrite byte for byte: valid UTF-8 decodes as usual, and each byte of an invalid
 // sequence becomes the lone surrogate U+DC00 + byte, which the encoding turns back into

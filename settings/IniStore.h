@@ -91,6 +91,8 @@ public:
 
     // Writes the file if anything changed.
     void UpdateFile();
+    // Forgets the changes that are not yet in the file, so that none is written.
+    void DiscardChanges() { FModified = false; }
 
 private:
     struct TFound {

@@ -3,6 +3,8 @@
 #include "platform/AppPath.h"
 #include "platform/IniFile.h"
 
+#include <initializer_list>
+
 namespace {
 
 const ToptionsRec kDefaults;
@@ -15,8 +17,30 @@ bool ReadFlag(const TIniFile& ini, const QString& section, const char* key, bool
     return ini.ReadBool(section, QString::fromLatin1(key), def);
 }
 
-void WriteFlag(TIniFile& ini, const QString& section, const char* key, bool value) {
+void WriteFlag(TIniFile::TEdit& ini, const QString& section, const char* key, bool value) {
     ini.WriteBool(section, QString::fromLatin1(key), value);
+}
+
+struct TToggle {
+    const char* Key;
+    bool ToptionsRec::*Field;
+};
+
+// A switch the player did not touch is written only while the file still holds what
+// the window read: the window's value then is the file's, or the key's default.
+void WriteToggles(const QString& section, std::initializer_list<TToggle> toggles,
+                  const ToptionsRec& options, const ToptionsRec* asRead) {
+    MakeDataFolder();
+    TIniFile(OptionsFileName()).Edit([&](TIniFile::TEdit& ini) {
+        for (const TToggle& toggle : toggles) {
+            const bool value = options.*toggle.Field;
+            const QString key = QString::fromLatin1(toggle.Key);
+            if (asRead && asRead->*toggle.Field == value &&
+                ini.ReadBool(section, key, kDefaults.*toggle.Field) != value)
+                continue;
+            ini.WriteBool(section, key, value);
+        }
+    });
 }
 
 } // namespace
@@ -40,12 +64,12 @@ ToptionsRec ReadShapesOptions() {
     return options;
 }
 
-void WriteShapesToggles(const ToptionsRec& options) {
-    MakeDataFolder();
-    TIniFile ini(OptionsFileName());
-    WriteFlag(ini, kOptionsShapes, "BeepOnDrop", options.BeepOnDrop);
-    WriteFlag(ini, kOptionsShapes, "UseSound", options.UseSound);
-    WriteFlag(ini, kOptionsShapes, "DrawGrid", options.DrawGrid);
+void WriteShapesToggles(const ToptionsRec& options, const ToptionsRec* asRead) {
+    WriteToggles(kOptionsShapes,
+                 {{"BeepOnDrop", &ToptionsRec::BeepOnDrop},
+                  {"UseSound", &ToptionsRec::UseSound},
+                  {"DrawGrid", &ToptionsRec::DrawGrid}},
+                 options, asRead);
 }
 
 ToptionsRec ReadBlocksOptions() {
@@ -60,11 +84,10 @@ ToptionsRec ReadBlocksOptions() {
     return options;
 }
 
-void WriteBlocksToggles(const ToptionsRec& options) {
-    MakeDataFolder();
-    TIniFile ini(OptionsFileName());
-    WriteFlag(ini, kOptionsBlocks, "BeepOnDrop", options.BeepOnDrop);
-    WriteFlag(ini, kOptionsBlocks, "UseSound", options.UseSound);
+void WriteBlocksToggles(const ToptionsRec& options, const ToptionsRec* asRead) {
+    WriteToggles(kOptionsBlocks,
+                 {{"BeepOnDrop", &ToptionsRec::BeepOnDrop}, {"UseSound", &ToptionsRec::UseSound}},
+                 options, asRead);
 }
 
 TGameOptions ReadDialogOptions() {
@@ -92,22 +115,23 @@ TGameOptions ReadDialogOptions() {
 
 void WriteDialogOptions(const TGameOptions& options) {
     MakeDataFolder();
-    TIniFile ini(OptionsFileName());
-    const ToptionsRec& shapes = options.Shapes;
-    const ToptionsRec& blocks = options.Blocks;
-    const QString& s = kOptionsShapes;
-    const QString& b = kOptionsBlocks;
-    ini.WriteString(s, QStringLiteral("PlayerName"), shapes.PlayerName);
-    WriteFlag(ini, s, "ShowPiece", shapes.ShowPiece);
-    WriteFlag(ini, s, "BeepOnDrop", shapes.BeepOnDrop);
-    WriteFlag(ini, s, "UseSound", shapes.UseSound);
-    WriteFlag(ini, s, "DrawGrid", shapes.DrawGrid);
-    WriteFlag(ini, s, "UseDefaultPieces", shapes.UseDefaultPieces);
-    ini.WriteString(b, QStringLiteral("PlayerName"), blocks.PlayerName);
-    WriteFlag(ini, b, "BeepOnDrop", blocks.BeepOnDrop);
-    WriteFlag(ini, b, "UseSound", blocks.UseSound);
-    WriteFlag(ini, s, "SpeedUpOnBoth", shapes.SpeedUpOnBoth);
-    WriteFlag(ini, s, "SpeedUpOnLine", shapes.SpeedUpOnLine);
-    WriteFlag(ini, b, "SpeedUpOnBoth", blocks.SpeedUpOnBoth);
-    WriteFlag(ini, b, "SpeedUpOnLine", blocks.SpeedUpOnLine);
+    TIniFile(OptionsFileName()).Edit([&options](TIniFile::TEdit& ini) {
+        const ToptionsRec& shapes = options.Shapes;
+        const ToptionsRec& blocks = options.Blocks;
+        const QString& s = kOptionsShapes;
+        const QString& b = kOptionsBlocks;
+        ini.WriteString(s, QStringLiteral("PlayerName"), shapes.PlayerName);
+        WriteFlag(ini, s, "ShowPiece", shapes.ShowPiece);
+        WriteFlag(ini, s, "BeepOnDrop", shapes.BeepOnDrop);
+        WriteFlag(ini, s, "UseSound", shapes.UseSound);
+        WriteFlag(ini, s, "DrawGrid", shapes.DrawGrid);
+        WriteFlag(ini, s, "UseDefaultPieces", shapes.UseDefaultPieces);
+        ini.WriteString(b, QStringLiteral("PlayerName"), blocks.PlayerName);
+        WriteFlag(ini, b, "BeepOnDrop", blocks.BeepOnDrop);
+        WriteFlag(ini, b, "UseSound", blocks.UseSound);
+        WriteFlag(ini, s, "SpeedUpOnBoth", shapes.SpeedUpOnBoth);
+        WriteFlag(ini, s, "SpeedUpOnLine", shapes.SpeedUpOnLine);
+        WriteFlag(ini, b, "SpeedUpOnBoth", blocks.SpeedUpOnBoth);
+        WriteFlag(ini, b, "SpeedUpOnLine", blocks.SpeedUpOnLine);
+    });
 }

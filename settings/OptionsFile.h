@@ -29,21 +29,26 @@ inline const QString kOptionsBlocks = QStringLiteral("OptionsBlocks");
 QString OptionsFileName();
 
 // Each call opens the options file for that moment only; a missing file, section or
-// key reads as the default above, and every write is on the disk when it returns. A
-// refused write raises "Unable to write to <file>", and the keys after it in the call's
-// order stay unwritten.
+// key reads as the default above, and every write is on the disk when it returns.
+// Each write is one change of the file under its lock (TIniFile::Edit): its keys, in
+// the call's order, go into the file as it is at that moment, so another copy of the
+// program writing at the same time keeps its own keys. A refused write raises "Unable
+// to write to <file>" and writes none of its keys.
 
 // Shapes window, when created: all eight keys of "OptionsShapes".
 ToptionsRec ReadShapesOptions();
 // Shapes window, when closed: the switches the player can toggle during play
-// ("BeepOnDrop", "UseSound", "DrawGrid").
-void WriteShapesToggles(const ToptionsRec& options);
+// ("BeepOnDrop", "UseSound", "DrawGrid"). Given the options as the window read them,
+// a switch the player left alone stays as it is where another copy changed it in the
+// file meanwhile; without them every switch is written as options has it.
+void WriteShapesToggles(const ToptionsRec& options, const ToptionsRec* asRead = nullptr);
 // Blocks window, when created: the five keys of "OptionsBlocks"; the fields it has no
 // key for keep their defaults.
 ToptionsRec ReadBlocksOptions();
-// Blocks window, when closed: "BeepOnDrop", "UseSound".
-void WriteBlocksToggles(const ToptionsRec& options);
+// Blocks window, when closed: "BeepOnDrop", "UseSound", as WriteShapesToggles.
+void WriteBlocksToggles(const ToptionsRec& options, const ToptionsRec* asRead = nullptr);
 // Options dialog, when created: both sections in the dialog's order.
 TGameOptions ReadDialogOptions();
-// Options dialog, when confirmed: the thirteen keys in the dialog's order.
+// Options dialog, when confirmed: the thirteen keys in the dialog's order, whatever
+// the file holds.
 void WriteDialogOptions(const TGameOptions& options);

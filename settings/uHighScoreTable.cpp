@@ -3,6 +3,7 @@
 #include "platform/AppPath.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
+#include "platform/FileLock.h"
 #include "platform/Fonts.h"
 #include "platform/SysUtils.h"
 #include "settings/IniStore.h"
@@ -91,8 +92,6 @@ TfrmHigh::TfrmHigh(QWidget* owner) : TForm(owner) {
 
 void TfrmHigh::UpdateTable() {
     SetCaption(QStringLiteral("Highest Scores ") + GameName);
-    TIniStore store(HighScoreFileName());
-
     if (PlayerName.isEmpty()) {
         QString name;
         if (InputQuery(QStringLiteral("Highscores"), QStringLiteral("Please Enter Your Name"), name,
@@ -100,6 +99,27 @@ void TfrmHigh::UpdateTable() {
             PlayerName = name;
     }
 
+    // Read only now: another copy may have written the table while the name box was
+    // open. Most views change nothing and need neither the lock nor a write; the others
+    // merge again into the file as it is under the lock.
+    const QString fileName = HighScoreFileName();
+    {
+        TIniStore store(fileName);
+        const QStringList table = MergeEntry(store);
+        if (!store.Modified() && MaySkipLock(fileName)) {
+            ShowRows(table);
+            return;
+        }
+        store.DiscardChanges();
+    }
+    MakeDataFolder();
+    const TDataFileLock lock(fileName);
+    TIniStore store(fileName);
+    ShowRows(MergeEntry(store));
+    store.UpdateFile();
+}
+
+QStringList TfrmHigh::MergeEntry(TIniStore& store) const {
     QStringList rows;
     store.ReadNumberedList(GameName, rows, QString());
     if (rows.isEmpty()) {
@@ -116,7 +136,10 @@ void TfrmHigh::UpdateTable() {
         table.append(rows[i]);
 
     store.WriteNumberedList(GameName, table);
+    return table;
+}
 
+void TfrmHigh::ShowRows(const QStringList& table) {
     for (int row = 0; row < kRows; ++row) {
         QString score;
         QString name;
@@ -133,9 +156,6 @@ void TfrmHigh::UpdateTable() {
         FNames[row]->SetCaption(name);
         FScores[row]->SetCaption(score);
     }
-
-    if (store.Modified()) MakeDataFolder();
-    store.UpdateFile();
 }
 
 void TfrmHigh::btnOKClick() {

@@ -5,8 +5,11 @@
 
 #include <QPushButton>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
+
+class TIniStore;
 
 // The decimal text of a number with "0" put in front while it is shorter than nine
 // characters: 1230 gives '000001230'; longer numbers stay as they are.
@@ -28,9 +31,12 @@ public:
     int32_t Score = 0;  // the score to enter
     QString PlayerName; // empty: the window asks for a name
 
-    // Merges the entry into the stored table, keeps the ten best rows, writes the file
-    // if the table changed and fills the labels. Errors of the file are thrown as
-    // EInOutError, carrying the file name and the system's error.
+    // Asks for the name if there is none, then merges the entry into the table as it
+    // is on the disk at that moment, keeps the ten best rows, writes the file if the
+    // table changed and fills the labels. A change is merged and written under the
+    // file's lock (platform/FileLock.h), so an entry of another copy is never lost.
+    // Errors of the file are thrown as EInOutError, carrying the file name and the
+    // system's error.
     void UpdateTable();
     // Ends the modal display with the result OK.
     void btnOKClick();
@@ -62,6 +68,11 @@ public:
     QPushButton* btnOK;
 
 private:
+    // The stored rows with the entry, sorted and cut to ten, best first, written into
+    // the store's section.
+    QStringList MergeEntry(TIniStore& store) const;
+    void ShowRows(const QStringList& table);
+
     std::array<TShadowLabel*, 10> FNames{};
     std::array<TShadowLabel*, 10> FScores{};
 };

@@ -179,6 +179,21 @@ TEST_F(BlocksWindow, BeepAndSoundToggledInPlayAreSavedOnClose) {
     EXPECT_TRUE(sounds.isEmpty());
 }
 
+TEST_F(BlocksWindow, ClosingKeepsWhatAnotherCopyConfirmedMeanwhileBesideTheSwitchPressedHere) {
+    TfrmGameBlocks& w = Open();
+    // Another copy of the program: its options dialog is confirmed during this game.
+    TGameOptions other;
+    other.Blocks.BeepOnDrop = false;
+    WriteDialogOptions(other);
+    Char('s');
+    w.Close();
+    Settle();
+    const QByteArray cfg = ReadBytes("Quorvel.cfg");
+    EXPECT_TRUE(cfg.contains("\r\n[OptionsBlocks]\r\nPlayerName=Pembo\r\nBeepOnDrop=0\r\n"
+                             "UseSound=0\r\n"))
+        << cfg.toStdString();
+}
+
 TEST_F(BlocksWindow, TheTableTakesTheBlocksPlayerAndAsksOnlyWhenItIsEmpty) {
     WriteBytes("Quorvel.cfg",
                "[OptionsShapes]\r\nPlayerName=Sam\r\n[OptionsBlocks]\r\nPlayerName=Zed\r\n");

@@ -251,6 +251,23 @@ TEST_F(ShapesWindow, EscapeAsksAndOnlyYesClosesWithoutATableEntry) {
               "[OptionsShapes]\r\nBeepOnDrop=1\r\nUseSound=1\r\nDrawGrid=1\r\n");
 }
 
+TEST_F(ShapesWindow, ClosingKeepsWhatAnotherCopyConfirmedMeanwhileBesideTheSwitchPressedHere) {
+    TfrmGame& w = Open();
+    // Another copy of the program: its options dialog is confirmed during this game.
+    TGameOptions other;
+    other.Shapes.PlayerName = "Ann";
+    other.Shapes.UseSound = false;
+    other.Shapes.DrawGrid = false;
+    WriteDialogOptions(other);
+    Char('b');
+    w.Close();
+    Settle();
+    const QByteArray cfg = ReadBytes("Quorvel.cfg");
+    EXPECT_TRUE(cfg.startsWith("[OptionsShapes]\r\nPlayerName=Ann\r\nShowPiece=1\r\n"
+                               "BeepOnDrop=0\r\nUseSound=0\r\nDrawGrid=0\r\n"))
+        << cfg.toStdString();
+}
+
 TEST_F(ShapesWindow, NewGameKeyResetsScoreTimeAndSpeedAndPauses) {
     TfrmGame& w = Open();
     Char('p');

@@ -36,15 +36,7 @@ class HighScoreTableTest : public TestFolder {
 protected:
     // Runs UpdateTable as a caller does and gives the rows shown, "score,name".
     QStringList Show(const QString& game, int32_t score, const QString& player) {
-        TfrmHigh form;
-        form.GameName = game;
-        form.Score = score;
-        form.PlayerName = player;
-        form.UpdateTable();
-        QStringList shown;
-        for (int row = 1; row <= 10; ++row)
-            shown << form.ScoreLabel(row)->Caption() + "," + form.NameLabel(row)->Caption();
-        return shown;
+        return ShownRows(game, score, player);
     }
     QString IniName() const { return PathOf("Quorvel.ini"); }
 };

@@ -4,6 +4,7 @@
 #include "settings/OptionsFile.h"
 #include "settings/uHighScoreTable.h"
 #include "tests/common/TestSupport.h"
+#include "tests/settings/SettingsTestSupport.h"
 
 #include <QDir>
 #include <random>
@@ -18,15 +19,7 @@ class HostileFilesTest : public TestFolder {
 protected:
     // Enters a score into the Shapes table; the labels show the table's rows.
     QStringList EnterScore(int32_t score, const QString& name) {
-        TfrmHigh table;
-        table.GameName = QStringLiteral("Quorvel (Shapes)");
-        table.Score = score;
-        table.PlayerName = name;
-        table.UpdateTable();
-        QStringList rows;
-        for (int row = 1; row <= 10; ++row)
-            rows << table.ScoreLabel(row)->Caption() + u',' + table.NameLabel(row)->Caption();
-        return rows;
+        return ShownRows(QStringLiteral("Quorvel (Shapes)"), score, name);
     }
 
     // Random bytes, line breaks among them; only the end-of-text byte is left out, as
