@@ -1,16 +1,20 @@
 # make run    install what is missing, build, start the program
 # make test   install what is missing, build, run every test with no display, then
-#             play the real program in a virtual display (scripts/e2e)
+#             play the real program in a virtual display (scripts/e2e), then build
+#             the Debian package and run lintian on it
 # make bench  install what is missing, build, run the benchmarks
 # make install    build the program and install it under PREFIX (default ~/.local)
 # make uninstall  remove what make install put under PREFIX, never the player's files
+# make deb        build the Debian package build/quorvel_<version>_<arch>.deb
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 PREFIX ?= $(HOME)/.local
 
-.PHONY: all deps configure build program run test bench clean install uninstall
+DEB = $(BUILD)/quorvel_$(shell dpkg-parsechangelog -S Version)_$(shell dpkg-architecture -qDEB_HOST_ARCH).deb
+
+.PHONY: all deps configure build program run test bench clean install uninstall deb
 
 all: build
 
@@ -35,6 +39,13 @@ test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	@./scripts/e2e $(BUILD)/bin
 	@./scripts/e2e-install $(BUILD)
+	@JOBS=$(JOBS) ./scripts/deb $(BUILD)
+	@./scripts/deb-lint $(DEB)
+
+# The package is built from a copy of the sources in BUILD/deb, with the tests and
+# benchmarks left out; a package newer than every source file is kept.
+deb: deps
+	@JOBS=$(JOBS) ./scripts/deb $(BUILD)
 
 bench: build
 	@./scripts/bench $(BUILD)/bin
