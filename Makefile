@@ -6,6 +6,7 @@
 # make install    build the program and install it under PREFIX (default ~/.local)
 # make uninstall  remove what make install put under PREFIX, never the player's files
 # make deb        build the Debian package build/quorvel_<version>_<arch>.deb
+# make deb-check  install that package into this system, play it, purge it (root)
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
@@ -14,7 +15,7 @@ PREFIX ?= $(HOME)/.local
 
 DEB = $(BUILD)/quorvel_$(shell dpkg-parsechangelog -S Version)_$(shell dpkg-architecture -qDEB_HOST_ARCH).deb
 
-.PHONY: all deps configure build program run test bench clean install uninstall deb
+.PHONY: all deps configure build program run test bench clean install uninstall deb deb-check
 
 all: build
 
@@ -46,6 +47,9 @@ test: build
 # benchmarks left out; a package newer than every source file is kept.
 deb: deps
 	@JOBS=$(JOBS) ./scripts/deb $(BUILD)
+
+deb-check: deb
+	@./scripts/deb-check $(DEB)
 
 bench: build
 	@./scripts/bench $(BUILD)/bin
