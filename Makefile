@@ -1,17 +1,22 @@
 # make run    install what is missing, build, start the program
 # make test   install what is missing, build, run every test with no display, then
 #             play the real program in a virtual display (scripts/e2e) and on a
-#             headless Wayland compositor (scripts/e2e-wayland)
+#             headless Wayland compositor (scripts/e2e-wayland), then build the
+#             Debian package and run lintian on it
 # make bench  install what is missing, build, run the benchmarks
 # make install    build the program and install it under PREFIX (default ~/.local)
 # make uninstall  remove what make install put under PREFIX, never the player's files
+# make deb        build the Debian package build/quorvel_<version>_<arch>.deb
+# make deb-check  install that package into this system, play it, purge it (root)
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 PREFIX ?= $(HOME)/.local
 
-.PHONY: all deps configure build program run test bench clean install uninstall
+DEB = $(BUILD)/quorvel_$(shell dpkg-parsechangelog -S Version)_$(shell dpkg-architecture -qDEB_HOST_ARCH).deb
+
+.PHONY: all deps configure build program run test bench clean install uninstall deb deb-check
 
 all: build
 
@@ -37,6 +42,16 @@ test: build
 	@./scripts/e2e $(BUILD)/bin
 	@./scripts/e2e-wayland $(BUILD)/bin
 	@./scripts/e2e-install $(BUILD)
+	@JOBS=$(JOBS) ./scripts/deb $(BUILD)
+	@./scripts/deb-lint $(DEB)
+
+# The package is built from a copy of the sources in BUILD/deb, with the tests and
+# benchmarks left out; a package newer than every source file is kept.
+deb: deps
+	@JOBS=$(JOBS) ./scripts/deb $(BUILD)
+
+deb-check: deb
+	@./scripts/deb-check $(DEB)
 
 bench: build
 	@./scripts/bench $(BUILD)/bin
