@@ -65,6 +65,14 @@ double ToTheEar(qsizetype from, TClock::time_point asked) {
     return -1;
 }
 
+// Plays the player's sound and gives its time to the ear, as ToTheEar.
+double PlayToTheEar(TWavePlayer& player) {
+    const qsizetype from = Ear().Server->Samples();
+    const TClock::time_point asked = TClock::now();
+    player.Play();
+    return ToTheEar(from, asked);
+}
+
 // Lets the click end and the sink go quiet before the next.
 void Rest() {
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
@@ -142,10 +150,7 @@ void BM_EarFirstClick(benchmark::State& state) {
     for (auto _ : state) {
         Sound::Prepare();
         std::this_thread::sleep_for(std::chrono::milliseconds(250));
-        const qsizetype from = Ear().Server->Samples();
-        const TClock::time_point asked = TClock::now();
-        player.Play();
-        Ear().First = ToTheEar(from, asked);
+        Ear().First = PlayToTheEar(player);
         if (Ear().First < 0) return state.SkipWithError("the first click never came out");
         state.SetIterationTime(Ear().First / 1000);
         bench::Goal(state, (Median(Ear().Floor) + 15 + 20) * 1000);
@@ -160,10 +165,7 @@ void BM_EarLaterClicks(benchmark::State& state) {
     player.SetAsynchronous(true);
     player.SetFileName(Ear().Click);
     for (auto _ : state) {
-        const qsizetype from = Ear().Server->Samples();
-        const TClock::time_point asked = TClock::now();
-        player.Play();
-        const double ms = ToTheEar(from, asked);
+        const double ms = PlayToTheEar(player);
         if (ms < 0) return state.SkipWithError("a click never came out");
         Ear().Later.push_back(ms);
         state.SetIterationTime(ms / 1000);
