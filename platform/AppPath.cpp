@@ -1,10 +1,13 @@
 #include "platform/AppPath.h"
 
+#include "platform/IniText.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <cerrno>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -52,7 +55,20 @@ QString DataFileName(const QString& ext) {
 
 void MakeDataFolder() {
     const QString folder = DataFolder();
-    if (folder != AppFolder()) QDir().mkpath(folder);
+    if (folder == AppFolder()) return;
+    // Each missing folder of the path in turn, so that the one that cannot be made is
+    // the one named, with the system's reason.
+    const QStringList parts = folder.split(QDir::separator(), Qt::SkipEmptyParts);
+    QString path;
+    for (const QString& part : parts) {
+        path += QDir::separator() + part;
+        const QByteArray name = QFile::encodeName(path);
+        if (::mkdir(name.constData(), 0777) == 0 || errno == EEXIST) continue;
+        const int error = errno;
+        throw EInOutError(QStringLiteral("Unable to create the folder %1: %2")
+                              .arg(path + QDir::separator(), qt_error_string(error)),
+                          error);
+    }
 }
 
 QString ChangeFileExt(const QString& path, const QString& ext) {

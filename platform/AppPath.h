@@ -26,8 +26,8 @@ QString DataFolder();
 QString DataFileName(const QString& ext);
 
 // Makes the per-user data folder before a data file is written there, when it does
-// not exist yet; nothing where the data files lie beside the executable. A failure
-// shows in the write that follows, which names the file.
+// not exist yet; nothing where the data files lie beside the executable. A folder that
+// cannot be made throws EInOutError naming it, with the system's reason.
 void MakeDataFolder();
 
 // The path with its extension (from the last "." of the file name) replaced by ext;

@@ -152,16 +152,25 @@ void TIniFile::WriteBool(const QString& section, const QString& key, bool value)
     WriteString(section, key, BoolText(value));
 }
 
-void TIniFile::Edit(const std::function<void(TEdit&)>& change) {
+void TIniFile::Edit(const std::function<void(TEdit&)>& change,
+                    const std::function<void()>& beforeWrite) {
+    // A file that cannot be read cannot be written either: both name the file and the
+    // system's reason.
+    const auto refused = [this](const EInOutError& error) {
+        return WriteError(FFileName, error.ErrorCode());
+    };
     try {
         // Most edits find the file as they would leave it (a game closed without a
         // switch pressed): those need neither the lock nor a write.
-        {
-            TIniLines lines = LoadLines(FFileName);
-            TEdit edit(lines);
-            change(edit);
-            if (!edit.FChanged && MaySkipLock(FFileName)) return;
-        }
+        TIniLines lines = LoadLines(FFileName);
+        TEdit edit(lines);
+        change(edit);
+        if (!edit.FChanged && MaySkipLock(FFileName)) return;
+    } catch (const EInOutError& error) {
+        throw refused(error);
+    }
+    if (beforeWrite) beforeWrite();
+    try {
         const TDataFileLock lock(FFileName);
         TIniLines lines = LoadLines(FFileName);
         TEdit edit(lines);
@@ -173,8 +182,8 @@ void TIniFile::Edit(const std::function<void(TEdit&)>& change) {
             bytes += "\r\n";
         }
         WriteFileAtomically(FFileName, bytes);
-    } catch (const EInOutError&) {
-        throw Exception(QStringLiteral("Unable to write to ") + FFileName);
+    } catch (const EInOutError& error) {
+        throw refused(error);
     }
 }
 

@@ -39,8 +39,8 @@ public:
     // end-of-text byte 0x1A in the value are written as spaces, so a value can never
     // add lines or sections nor end the file early. A section name that holds "]" or a
     // key that holds "=" or starts with "[" cannot be found again. A refused
-    // write raises Exception("Unable to write to " + FileName()) and leaves the file
-    // as it was.
+    // write raises EInOutError("Unable to write to " + FileName() + ": " + the system's
+    // reason) and leaves the file as it was.
     void WriteString(const QString& section, const QString& key, const QString& value);
     void WriteBool(const QString& section, const QString& key, bool value);
 
@@ -49,10 +49,13 @@ public:
     // after the other, and the file is written once when it returns, if a line changed.
     // Another copy's write thus lands before all of them or after all of them. change
     // runs once more before that, on the file read without the lock, to find out
-    // whether it changes anything at all; it acts only through its TEdit. A refused
-    // write raises Exception("Unable to write to " + FileName()) and leaves the file as
-    // it was, with none of the changes.
-    void Edit(const std::function<void(TEdit&)>& change);
+    // whether it changes anything at all; it acts only through its TEdit. beforeWrite,
+    // if given, runs only when the file is to be written, before its lock is taken (it
+    // makes the file's folder); what it throws goes to the caller as it is. A refused
+    // write raises EInOutError as WriteString does and leaves the file as it was, with
+    // none of the changes.
+    void Edit(const std::function<void(TEdit&)>& change,
+              const std::function<void()>& beforeWrite = {});
 
 private:
     QStringList Load() const;

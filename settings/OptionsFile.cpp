@@ -26,21 +26,21 @@ struct TToggle {
     bool ToptionsRec::*Field;
 };
 
-// A switch the player did not touch is written only while the file still holds what
-// the window read: the window's value then is the file's, or the key's default.
+// A switch the player did not touch is not written at all: the file keeps what it
+// holds, also another copy's change or a missing key, and a game closed untouched on
+// a full disk has nothing to write.
 void WriteToggles(const QString& section, std::initializer_list<TToggle> toggles,
                   const ToptionsRec& options, const ToptionsRec* asRead) {
-    MakeDataFolder();
-    TIniFile(OptionsFileName()).Edit([&](TIniFile::TEdit& ini) {
-        for (const TToggle& toggle : toggles) {
-            const bool value = options.*toggle.Field;
-            const QString key = QString::fromLatin1(toggle.Key);
-            if (asRead && asRead->*toggle.Field == value &&
-                ini.ReadBool(section, key, kDefaults.*toggle.Field) != value)
-                continue;
-            ini.WriteBool(section, key, value);
-        }
-    });
+    TIniFile(OptionsFileName())
+        .Edit(
+            [&](TIniFile::TEdit& ini) {
+                for (const TToggle& toggle : toggles) {
+                    const bool value = options.*toggle.Field;
+                    if (asRead && asRead->*toggle.Field == value) continue;
+                    ini.WriteBool(section, QString::fromLatin1(toggle.Key), value);
+                }
+            },
+            MakeDataFolder);
 }
 
 } // namespace
@@ -114,24 +114,26 @@ TGameOptions ReadDialogOptions() {
 }
 
 void WriteDialogOptions(const TGameOptions& options) {
-    MakeDataFolder();
-    TIniFile(OptionsFileName()).Edit([&options](TIniFile::TEdit& ini) {
-        const ToptionsRec& shapes = options.Shapes;
-        const ToptionsRec& blocks = options.Blocks;
-        const QString& s = kOptionsShapes;
-        const QString& b = kOptionsBlocks;
-        ini.WriteString(s, QStringLiteral("PlayerName"), shapes.PlayerName);
-        WriteFlag(ini, s, "ShowPiece", shapes.ShowPiece);
-        WriteFlag(ini, s, "BeepOnDrop", shapes.BeepOnDrop);
-        WriteFlag(ini, s, "UseSound", shapes.UseSound);
-        WriteFlag(ini, s, "DrawGrid", shapes.DrawGrid);
-        WriteFlag(ini, s, "UseDefaultPieces", shapes.UseDefaultPieces);
-        ini.WriteString(b, QStringLiteral("PlayerName"), blocks.PlayerName);
-        WriteFlag(ini, b, "BeepOnDrop", blocks.BeepOnDrop);
-        WriteFlag(ini, b, "UseSound", blocks.UseSound);
-        WriteFlag(ini, s, "SpeedUpOnBoth", shapes.SpeedUpOnBoth);
-        WriteFlag(ini, s, "SpeedUpOnLine", shapes.SpeedUpOnLine);
-        WriteFlag(ini, b, "SpeedUpOnBoth", blocks.SpeedUpOnBoth);
-        WriteFlag(ini, b, "SpeedUpOnLine", blocks.SpeedUpOnLine);
-    });
+    TIniFile(OptionsFileName())
+        .Edit(
+            [&options](TIniFile::TEdit& ini) {
+                const ToptionsRec& shapes = options.Shapes;
+                const ToptionsRec& blocks = options.Blocks;
+                const QString& s = kOptionsShapes;
+                const QString& b = kOptionsBlocks;
+                ini.WriteString(s, QStringLiteral("PlayerName"), shapes.PlayerName);
+                WriteFlag(ini, s, "ShowPiece", shapes.ShowPiece);
+                WriteFlag(ini, s, "BeepOnDrop", shapes.BeepOnDrop);
+                WriteFlag(ini, s, "UseSound", shapes.UseSound);
+                WriteFlag(ini, s, "DrawGrid", shapes.DrawGrid);
+                WriteFlag(ini, s, "UseDefaultPieces", shapes.UseDefaultPieces);
+                ini.WriteString(b, QStringLiteral("PlayerName"), blocks.PlayerName);
+                WriteFlag(ini, b, "BeepOnDrop", blocks.BeepOnDrop);
+                WriteFlag(ini, b, "UseSound", blocks.UseSound);
+                WriteFlag(ini, s, "SpeedUpOnBoth", shapes.SpeedUpOnBoth);
+                WriteFlag(ini, s, "SpeedUpOnLine", shapes.SpeedUpOnLine);
+                WriteFlag(ini, b, "SpeedUpOnBoth", blocks.SpeedUpOnBoth);
+                WriteFlag(ini, b, "SpeedUpOnLine", blocks.SpeedUpOnLine);
+            },
+            MakeDataFolder);
 }

@@ -33,14 +33,16 @@ QString OptionsFileName();
 // Each write is one change of the file under its lock (TIniFile::Edit): its keys, in
 // the call's order, go into the file as it is at that moment, so another copy of the
 // program writing at the same time keeps its own keys. A refused write raises "Unable
-// to write to <file>" and writes none of its keys.
+// to write to <file>: <the system's reason>" and writes none of its keys; a data folder
+// that cannot be made raises its own error, naming it.
 
 // Shapes window, when created: all eight keys of "OptionsShapes".
 ToptionsRec ReadShapesOptions();
 // Shapes window, when closed: the switches the player can toggle during play
 // ("BeepOnDrop", "UseSound", "DrawGrid"). Given the options as the window read them,
-// a switch the player left alone stays as it is where another copy changed it in the
-// file meanwhile; without them every switch is written as options has it.
+// only the switches the player changed are written, so the file keeps what it holds
+// for the others (another copy's change, a missing key); without them every switch is
+// written as options has it.
 void WriteShapesToggles(const ToptionsRec& options, const ToptionsRec* asRead = nullptr);
 // Blocks window, when created: the five keys of "OptionsBlocks"; the fields it has no
 // key for keep their defaults.

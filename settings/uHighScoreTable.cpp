@@ -5,6 +5,7 @@
 #include "platform/Dialogs.h"
 #include "platform/FileLock.h"
 #include "platform/Fonts.h"
+#include "platform/IniText.h"
 #include "platform/SysUtils.h"
 #include "settings/IniStore.h"
 #include "settings/TextCompare.h"
@@ -105,18 +106,22 @@ void TfrmHigh::UpdateTable() {
     const QString fileName = HighScoreFileName();
     {
         TIniStore store(fileName);
-        const QStringList table = MergeEntry(store);
-        if (!store.Modified() && MaySkipLock(fileName)) {
-            ShowRows(table);
-            return;
-        }
+        ShowRows(MergeEntry(store));
+        if (!store.Modified() && MaySkipLock(fileName)) return;
         store.DiscardChanges();
     }
-    MakeDataFolder();
-    const TDataFileLock lock(fileName);
-    TIniStore store(fileName);
-    ShowRows(MergeEntry(store));
-    store.UpdateFile();
+    // A table that cannot be written (a full disk, a folder the player may not write)
+    // is still shown, merged as it stands, once the reason has been said.
+    try {
+        MakeDataFolder();
+        const TDataFileLock lock(fileName);
+        TIniStore store(fileName);
+        const QStringList table = MergeEntry(store);
+        store.UpdateFile();
+        ShowRows(table);
+    } catch (const EInOutError& error) {
+        Application::HandleException(error);
+    }
 }
 
 QStringList TfrmHigh::MergeEntry(TIniStore& store) const {

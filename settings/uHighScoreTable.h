@@ -35,8 +35,9 @@ public:
     // is on the disk at that moment, keeps the ten best rows, writes the file if the
     // table changed and fills the labels. A change is merged and written under the
     // file's lock (platform/FileLock.h), so an entry of another copy is never lost.
-    // Errors of the file are thrown as EInOutError, carrying the file name and the
-    // system's error.
+    // A file that cannot be read throws EInOutError, carrying the file name and the
+    // system's error; one that cannot be written is reported in an error box, and the
+    // labels show the table merged from the file as it was read.
     void UpdateTable();
     // Ends the modal display with the result OK.
     void btnOKClick();

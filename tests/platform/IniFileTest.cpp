@@ -3,6 +3,7 @@
 #include "tests/common/TestSupport.h"
 
 #include <QDir>
+#include <cerrno>
 
 using IniFileTest = TestFolder;
 
@@ -83,7 +84,8 @@ TEST_F(IniFileTest, ARefusedWriteRaisesWithTheFullFileNameAndChangesNothing) {
         ini.WriteString("S", "Key", "v");
         FAIL() << "the write was not refused";
     } catch (const Exception& error) {
-        EXPECT_EQ(error.Message(), "Unable to write to " + PathOf("plain/q.cfg"));
+        EXPECT_EQ(error.Message(),
+                  "Unable to write to " + PathOf("plain/q.cfg") + ": " + qt_error_string(ENOTDIR));
     }
 
     // An existing file that cannot be read is not replaced by one holding only the key.

@@ -6,6 +6,7 @@
 #include "tests/settings/SettingsTestSupport.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QKeyEvent>
 #include <QTimer>
 #include <cerrno>
@@ -152,21 +153,20 @@ TEST_F(HighScoreTableTest, AHandEditedSectionShowsWhatItHoldsBestFirst) {
               "3=000000020,New\r\n4=000000005,Low\r\n\r\n");
 }
 
-TEST_F(HighScoreTableTest, AFileErrorReachesTheCallerWithTheFileNameAndTheSystemError) {
+TEST_F(HighScoreTableTest, ATableThatCannotBeWrittenSaysWhyAndIsStillShown) {
     WriteBytes("plain", "a file where a folder should be");
     SetExeFileNameForTests(PathOf("plain/Quorvel"));
-    auto form = std::make_unique<TfrmHigh>();
-    form->GameName = kShapes;
-    form->PlayerName = "Pembo";
-    try {
-        form->UpdateTable();
-        FAIL() << "the write was not refused";
-    } catch (const EInOutError& error) {
-        EXPECT_TRUE(error.Message().contains(PathOf("plain/Quorvel.ini")));
-        EXPECT_TRUE(error.Message().contains(qt_error_string(ENOTDIR)));
-    }
-    EXPECT_FALSE(form->isVisible());
-    form.reset();
+    EXPECT_EQ(Show(kShapes, 20, "Pembo").mid(0, 2),
+              QStringList({"000000020,Pembo", "000000009,Player 9"}));
+    ASSERT_EQ(Dialogs.size(), 1u);
+    EXPECT_EQ(Dialogs[0].Kind, TDialogKind::Error);
+    EXPECT_EQ(Dialogs[0].Text, "Unable to write to " + PathOf("plain/Quorvel.ini") + ": " +
+                                   qt_error_string(ENOTDIR));
+
+    // A file that cannot be read gives no table to show: that reaches the caller.
+    SetExeFileNameForTests(PathOf("Quorvel"));
+    ASSERT_TRUE(QDir(PathOf("")).mkpath("Quorvel.ini"));
+    EXPECT_THROW(Show(kShapes, 20, "Pembo"), EInOutError);
 }
 
 TEST_F(HighScoreTableTest, TheWindowLayoutAndItsOkButton) {

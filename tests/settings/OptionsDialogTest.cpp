@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTabBar>
+#include <cerrno>
 #include <memory>
 
 namespace {
@@ -259,7 +260,8 @@ TEST_F(OptionsDialog, ARefusedWriteIsReportedAndTheDialogStaysOpen) {
     f.Button1->click();
     ASSERT_EQ(Dialogs.size(), 1u);
     EXPECT_EQ(Dialogs[0].Kind, TDialogKind::Error);
-    EXPECT_EQ(Dialogs[0].Text, "Unable to write to " + PathOf("plain/Quorvel.cfg"));
+    EXPECT_EQ(Dialogs[0].Text, "Unable to write to " + PathOf("plain/Quorvel.cfg") + ": " +
+                                   qt_error_string(ENOTDIR));
     Settle();
     EXPECT_FALSE(f.Closed());
 }

@@ -121,7 +121,8 @@ TEST_F(OptionsFileTest, ARefusedWriteStopsAtTheFirstKeyWithTheFileName) {
         WriteDialogOptions(TGameOptions{});
         FAIL() << "the write was not refused";
     } catch (const Exception& error) {
-        EXPECT_EQ(error.Message(), "Unable to write to " + PathOf("plain/Quorvel.cfg"));
+        EXPECT_EQ(error.Message(), "Unable to write to " + PathOf("plain/Quorvel.cfg") + ": " +
+                                       qt_error_string(ENOTDIR));
     }
     EXPECT_THROW(WriteShapesToggles(ToptionsRec{}), Exception);
 }
