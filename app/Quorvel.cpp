@@ -1,9 +1,12 @@
 #include "app/uMain.h"
 #include "platform/Application.h"
+#include "platform/SessionEnd.h"
 #include "platform/Sound.h"
 
 #include <QApplication>
 #include <QByteArray>
+#include <QDir>
+#include <QLibraryInfo>
 #include <QList>
 #include <QTimer>
 #include <QWindow>
@@ -26,12 +29,35 @@ QtMessageHandler gPrevious = nullptr;
 QList<THeldMessage> gHeld;
 QByteArray gCommand;
 
+// Whether Qt's Wayland platform plugin lies in one of the folders Qt loads plugins from.
+bool WaylandPluginFound() {
+    QStringList folders{QLibraryInfo::path(QLibraryInfo::PluginsPath)};
+    folders += qEnvironmentVariable("QT_PLUGIN_PATH").split(u':', Qt::SkipEmptyParts);
+    for (QString& folder : folders)
+        folder += QStringLiteral("/platforms");
+    folders += qEnvironmentVariable("QT_QPA_PLATFORM_PLUGIN_PATH");
+    for (const QString& folder : std::as_const(folders))
+        if (!QDir(folder).entryList({QStringLiteral("libqwayland*")}, QDir::Files).isEmpty())
+            return true;
+    return false;
+}
+
 void HoldStartMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type != QtFatalMsg) {
         gHeld.append({type, context.file, context.function, context.category, context.line, text});
         return;
     }
     const QByteArray display = qgetenv("DISPLAY");
+    // A Wayland desktop with no X server beside it: only Qt's plugin can open a window.
+    if (display.isEmpty() &&
+        (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+         qgetenv("XDG_SESSION_TYPE") == "wayland") &&
+        !WaylandPluginFound()) {
+        std::fprintf(stderr,
+                     "Quorvel needs Qt's Wayland plugin on this Wayland desktop, which has no X "
+                     "server: install the package qt6-wayland\n");
+        std::_Exit(1);
+    }
     const QByteArray why = display.isEmpty() && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
                                ? QByteArray("and none is set")
                                : "and " +
@@ -84,6 +110,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (!platformChosen) ReleaseStartMessages();
     Application::SetTitle(QStringLiteral("Quorvel"));
+    SessionEnd::Install();
     TfrmMain frmMain;
     // The menu is the program: when it closes, by its exit button or by the window
     // system, the event loop ends.

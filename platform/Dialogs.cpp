@@ -1,5 +1,7 @@
 #include "platform/Dialogs.h"
 
+#include "platform/SessionEnd.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -7,6 +9,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QVBoxLayout>
+#include <cstdio>
 #include <optional>
 
 namespace {
@@ -19,8 +22,14 @@ std::optional<TDialogAnswer> Scripted(TDialogKind kind, const QString& caption, 
     return gResponder(TDialogRequest{kind, caption, text, maxLength});
 }
 
+// Once the session is ending no box is shown: the message goes to the standard error
+// and the box answers as its close button would, No or OK.
 QMessageBox::StandardButton Box(QMessageBox::Icon icon, const QString& caption, const QString& text,
                                 QMessageBox::StandardButtons buttons) {
+    if (SessionEnd::Ending()) {
+        std::fprintf(stderr, "%s: %s\n", qUtf8Printable(caption), qUtf8Printable(text));
+        return buttons.testFlag(QMessageBox::No) ? QMessageBox::No : QMessageBox::Ok;
+    }
     QMessageBox box(icon, caption, text, buttons, QApplication::activeWindow());
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
@@ -52,6 +61,7 @@ bool InputQuery(const QString& caption, const QString& prompt, QString& value, i
         if (answer->Accepted) value = answer->Value.left(maxLength);
         return answer->Accepted;
     }
+    if (SessionEnd::Ending()) return false;
     QDialog dialog(QApplication::activeWindow());
     dialog.setWindowTitle(caption);
     auto* layout = new QVBoxLayout(&dialog);

@@ -1,6 +1,7 @@
 #include "platform/Form.h"
 
 #include "platform/Application.h"
+#include "platform/SessionEnd.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -84,6 +85,7 @@ void SetModalResponder(TModalResponder responder) {
 
 int TForm::ShowModal() {
     if (gModalResponder) return gModalResponder(*this);
+    if (SessionEnd::Ending()) return QDialog::Rejected;
     return exec();
 }
 

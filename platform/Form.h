@@ -52,7 +52,8 @@ public:
     void SetColor(TColor color);
     void CenterOnScreen();
 
-    // Shows the window modally until it closes; the result is the modal result.
+    // Shows the window modally until it closes; the result is the modal result. Once
+    // the session is ending (platform/SessionEnd.h) nothing is shown: Rejected.
     int ShowModal();
     // Closes the window once the event being handled now is over: a handler that
     // closes its own window, and any board call below it, run to their end first.

@@ -1,5 +1,9 @@
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLibraryInfo>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -12,25 +16,26 @@ struct TRun {
 };
 
 // Starts the real program with the given display settings and gives it some time.
-TRun Start(const QMap<QString, QString>& settings, int milliseconds = 10000) {
+TRun Start(const QMap<QString, QString>& settings, int milliseconds = 10000,
+           const QString& program = QCoreApplication::applicationDirPath() + "/Quorvel") {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"})
         env.remove(name);
     for (auto it = settings.begin(); it != settings.end(); ++it)
         env.insert(it.key(), it.value());
-    QProcess program;
-    program.setProcessEnvironment(env);
-    program.start(QCoreApplication::applicationDirPath() + "/Quorvel", {});
-    EXPECT_TRUE(program.waitForStarted());
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(program, {});
+    EXPECT_TRUE(process.waitForStarted());
     TRun run;
-    run.Finished = program.waitForFinished(milliseconds);
+    run.Finished = process.waitForFinished(milliseconds);
     if (!run.Finished) {
-        program.kill();
-        program.waitForFinished();
+        process.kill();
+        process.waitForFinished();
     }
-    run.Status = program.exitStatus();
-    run.Code = program.exitCode();
-    run.Errors = QString::fromLocal8Bit(program.readAllStandardError());
+    run.Status = process.exitStatus();
+    run.Code = process.exitCode();
+    run.Errors = QString::fromLocal8Bit(process.readAllStandardError());
     return run;
 }
 
@@ -55,4 +60,33 @@ TEST(NoDisplay, TheProgramSaysInOneSentenceThatItNeedsADisplayAndEndsWithStatusO
     // A platform chosen by the user is taken as it is: offscreen needs no display.
     TRun offscreen = Start({{"QT_QPA_PLATFORM", "offscreen"}}, 1500);
     EXPECT_FALSE(offscreen.Finished) << offscreen.Errors.toStdString();
+}
+
+TEST(NoDisplay, AWaylandDesktopWithoutQtsWaylandPluginNamesThePackage) {
+    // A copy whose qt.conf points Qt at plugins without the Wayland one, as on a system
+    // without qt6-wayland; the Wayland socket named does not matter, there is no X.
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(QDir(dir.path()).mkpath("plugins/platforms"));
+    ASSERT_TRUE(QFile::link(QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platforms/libqxcb.so",
+                            dir.filePath("plugins/platforms/libqxcb.so")));
+    QFile conf(dir.filePath("qt.conf"));
+    ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
+    conf.write("[Paths]\nPlugins=" + dir.filePath("plugins").toUtf8() + "\n");
+    conf.close();
+    ASSERT_TRUE(
+        QFile::copy(QCoreApplication::applicationDirPath() + "/Quorvel", dir.filePath("Quorvel")));
+    const QMap<QString, QString> wayland{{"WAYLAND_DISPLAY", "wayland-quorvel-none"},
+                                         {"XDG_SESSION_TYPE", "wayland"}};
+    TRun missing = Start(wayland, 10000, dir.filePath("Quorvel"));
+    EXPECT_EQ(missing.Code, 1);
+    EXPECT_EQ(missing.Errors, "Quorvel needs Qt's Wayland plugin on this Wayland desktop, which "
+                              "has no X server: install the package qt6-wayland\n");
+
+    // With the plugin there, the socket that cannot be opened is what is wrong.
+    TRun present = Start(wayland);
+    EXPECT_EQ(present.Code, 1);
+    EXPECT_TRUE(present.Errors.contains("Quorvel needs a graphical display, and the one set "
+                                        "cannot be opened"))
+        << present.Errors.toStdString();
 }
