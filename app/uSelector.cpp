@@ -30,7 +30,7 @@ TfrmSelect::TfrmSelect(QWidget* owner) : TForm(owner) {
                      [this] { Application::Guard([this] { cboListChange(); }); });
 
     if (owner)
-        move(owner->frameGeometry().center() - QPoint(width() / 2, height() / 2));
+        CenterOver(*owner);
     else
         CenterOnScreen();
     Application::Guard([this] { FormCreate(); });

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <algorithm>
 
 int VirtualKeyOf(int qtKey) {
     switch (qtKey) {
@@ -68,11 +69,44 @@ void TForm::SetColor(TColor color) {
     setAutoFillBackground(true);
 }
 
+namespace {
+
+int FitOnAxis(int start, int length, int areaStart, int areaLength) {
+    return std::min(std::max(start, areaStart),
+                    std::max(areaStart, areaStart + areaLength - length));
+}
+
+} // namespace
+
+QPoint FitOnArea(const QRect& frame, const QRect& area) {
+    return {FitOnAxis(frame.x(), frame.width(), area.x(), area.width()),
+            FitOnAxis(frame.y(), frame.height(), area.y(), area.height())};
+}
+
+QRect TForm::WorkArea() const {
+    const QWidget* owner = this;
+    while (owner->parentWidget())
+        owner = owner->parentWidget();
+    const QScreen* screen = owner == this ? QGuiApplication::primaryScreen() : owner->screen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+void TForm::Place(QPoint topLeft) {
+    // Before it is shown the window has no frame yet: its frame is its client area.
+    move(FitOnArea(QRect(topLeft, frameGeometry().size()), WorkArea()));
+    FFrameUnknown = true;
+}
+
+void TForm::CenterOn(const QRect& rect) {
+    Place(rect.center() - QPoint(width() / 2, height() / 2));
+}
+
 void TForm::CenterOnScreen() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    CenterOn(WorkArea());
+}
+
+void TForm::CenterOver(const QWidget& window) {
+    CenterOn(window.frameGeometry());
 }
 
 namespace {
@@ -106,6 +140,16 @@ bool TForm::event(QEvent* event) {
     // one opened has closed: it would stay with the root window, keys would go where
     // the pointer is, and another program taking the focus would go unnoticed.
     if (event->type() == QEvent::WindowUnblocked && isVisible()) activateWindow();
+    // A window manager frames the window once it is mapped, and says so by moving it:
+    // a frame that now runs off the area where the window alone did not is moved onto
+    // it, once, before the player can have moved the window anywhere.
+    if (FFrameUnknown && event->type() == QEvent::Move && isVisible() &&
+        frameGeometry() != geometry()) {
+        FFrameUnknown = false;
+        const QRect frame = frameGeometry();
+        const QPoint fitted = FitOnArea(frame, WorkArea());
+        if (fitted != frame.topLeft()) move(fitted);
+    }
     return QDialog::event(event);
 }
 

@@ -3,6 +3,8 @@
 #include "platform/Color.h"
 
 #include <QDialog>
+#include <QPoint>
+#include <QRect>
 #include <QString>
 #include <functional>
 
@@ -31,6 +33,12 @@ int VirtualKeyOf(int qtKey);
 // Once a box or window that it opened modally has closed, it takes the keyboard back.
 class TForm;
 
+// Where a window whose frame is `frame` opens on `area` (a screen's available area):
+// where it is, if it lies wholly on the area; moved the least onto the area along
+// each side it fits on; along a side it is larger than the area, at the area's start,
+// so its title bar stays on it.
+QPoint FitOnArea(const QRect& frame, const QRect& area);
+
 // Tests answer modal windows through this seam: with a responder set, ShowModal
 // hands it the window instead of running a modal loop, and returns its result.
 using TModalResponder = std::function<int(TForm& form)>;
@@ -50,7 +58,14 @@ public:
     void SetCaption(const QString& caption) { setWindowTitle(caption); }
     QString Caption() const { return windowTitle(); }
     void SetColor(TColor color);
+
+    // Every window opens on the available area of the screen the main menu is on, as
+    // FitOnArea places it; Place asks for the frame's top-left corner at the point.
+    void Place(QPoint topLeft);
+    // In the middle of that area.
     void CenterOnScreen();
+    // In the middle of another window's frame.
+    void CenterOver(const QWidget& window);
 
     // Shows the window modally until it closes; the result is the modal result. Once
     // the session is ending (platform/SessionEnd.h) nothing is shown: Rejected.
@@ -76,6 +91,13 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The area the window may use: that of its top-most owner's screen, which is the
+    // main menu's; the menu itself opens on the primary screen.
+    QRect WorkArea() const;
+    void CenterOn(const QRect& rect);
+
     bool FClosed = false;
+    // Placed, but the window system has not yet told the frame round it.
+    bool FFrameUnknown = false;
     bool FClosePending = false;
 };

@@ -150,7 +150,7 @@ TfrmOptions::TfrmOptions(QWidget* owner) : TForm(owner) {
 
     TabbedNotebook1->setCurrentIndex(0);
     chkb_BeepOnDrop->setFocus();
-    move(490, 437);
+    Place({490, 437});
     Application::Guard([this] { FormCreate(); });
 }
 
