@@ -9,7 +9,10 @@
 # make install    build the program and install it under PREFIX (default ~/.local)
 # make uninstall  remove what make install put under PREFIX, never the player's files
 # make deb        build the Debian package build/quorvel_<version>_<arch>.deb
-# make deb-check  install that package into this system, play it, purge it (root)
+# make deb-check  install that package into this system, play it, run its
+#                 autopkgtest on it, purge it (root)
+# make deb-repro  build the package twice, in other folders, times, umasks and
+#                 locales, and fail unless the two are the same to the byte
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
@@ -18,7 +21,8 @@ PREFIX ?= $(HOME)/.local
 
 DEB = $(BUILD)/quorvel_$(shell dpkg-parsechangelog -S Version)_$(shell dpkg-architecture -qDEB_HOST_ARCH).deb
 
-.PHONY: all deps configure build program run test bench clean install uninstall deb deb-check
+.PHONY: all deps configure build program run test bench clean install uninstall deb deb-check \
+	deb-repro
 
 all: build
 
@@ -56,6 +60,9 @@ deb: deps
 
 deb-check: deb
 	@./scripts/deb-check $(DEB)
+
+deb-repro: deps
+	@JOBS=$(JOBS) ./scripts/deb-repro $(BUILD)
 
 bench: build
 	@./scripts/bench $(BUILD)/bin

@@ -12,6 +12,7 @@
 #include <QWindow>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -98,9 +99,35 @@ protected:
     }
 };
 
+// --help and --version are answered before anything of Qt starts, so they need no
+// display; the first of them decides. Returns -1 when neither was given, else the
+// exit status: 1 when the answer could not be written.
+int AnswerOption(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const char* text = nullptr;
+        if (std::strcmp(argv[i], "--version") == 0)
+            text = "Quorvel " QUORVEL_VERSION "\n";
+        else if (std::strcmp(argv[i], "--help") == 0)
+            text = "Usage: quorvel [--help | --version]\n"
+                   "Two falling-block puzzle games, Shapes and Blocks, started from one menu.\n"
+                   "Opens its window on the graphical display; other arguments are ignored.\n"
+                   "\n"
+                   "  --help     print this help and exit\n"
+                   "  --version  print the version and exit\n";
+        if (text == nullptr) continue;
+        if (std::fputs(text, stdout) < 0 || std::fflush(stdout) != 0) {
+            std::fprintf(stderr, "Quorvel: cannot write to the standard output\n");
+            return 1;
+        }
+        return 0;
+    }
+    return -1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    if (const int status = AnswerOption(argc, argv); status >= 0) return status;
     // A platform the user chose (offscreen, vnc, ...) is left to say what it says.
     const bool platformChosen = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
     if (!platformChosen) {

@@ -12,11 +12,13 @@ struct TRun {
     bool Finished = false;
     QProcess::ExitStatus Status = QProcess::NormalExit;
     int Code = -1;
-    QString Errors;
+    QString Output, Errors;
 };
 
-// Starts the real program with the given display settings and gives it some time.
+// Starts the real program, or a copy of it, with the given display settings and gives
+// it some time; its standard output goes to the file, where one is named.
 TRun Start(const QMap<QString, QString>& settings, int milliseconds = 10000,
+           const QStringList& arguments = {}, const QString& output = {},
            const QString& program = QCoreApplication::applicationDirPath() + "/Quorvel") {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"})
@@ -25,7 +27,8 @@ TRun Start(const QMap<QString, QString>& settings, int milliseconds = 10000,
         env.insert(it.key(), it.value());
     QProcess process;
     process.setProcessEnvironment(env);
-    process.start(program, {});
+    if (!output.isEmpty()) process.setStandardOutputFile(output);
+    process.start(program, arguments);
     EXPECT_TRUE(process.waitForStarted());
     TRun run;
     run.Finished = process.waitForFinished(milliseconds);
@@ -35,6 +38,7 @@ TRun Start(const QMap<QString, QString>& settings, int milliseconds = 10000,
     }
     run.Status = process.exitStatus();
     run.Code = process.exitCode();
+    run.Output = QString::fromLocal8Bit(process.readAllStandardOutput());
     run.Errors = QString::fromLocal8Bit(process.readAllStandardError());
     return run;
 }
@@ -78,7 +82,7 @@ TEST(NoDisplay, AWaylandDesktopWithoutQtsWaylandPluginNamesThePackage) {
         QFile::copy(QCoreApplication::applicationDirPath() + "/Quorvel", dir.filePath("Quorvel")));
     const QMap<QString, QString> wayland{{"WAYLAND_DISPLAY", "wayland-quorvel-none"},
                                          {"XDG_SESSION_TYPE", "wayland"}};
-    TRun missing = Start(wayland, 10000, dir.filePath("Quorvel"));
+    TRun missing = Start(wayland, 10000, {}, {}, dir.filePath("Quorvel"));
     EXPECT_EQ(missing.Code, 1);
     EXPECT_EQ(missing.Errors, "Quorvel needs Qt's Wayland plugin on this Wayland desktop, which "
                               "has no X server: install the package qt6-wayland\n");
@@ -89,4 +93,30 @@ TEST(NoDisplay, AWaylandDesktopWithoutQtsWaylandPluginNamesThePackage) {
     EXPECT_TRUE(present.Errors.contains("Quorvel needs a graphical display, and the one set "
                                         "cannot be opened"))
         << present.Errors.toStdString();
+}
+
+TEST(NoDisplay, HelpAndVersionAnswerWithoutADisplayAndOtherArgumentsAreIgnored) {
+    TRun version = Start({}, 10000, {"--version"});
+    EXPECT_EQ(version.Code, 0);
+    EXPECT_EQ(version.Output, "Quorvel " QUORVEL_VERSION "\n");
+    EXPECT_EQ(version.Errors, "");
+    // An answer that cannot be written is no success.
+    TRun full = Start({}, 10000, {"--version"}, "/dev/full");
+    EXPECT_EQ(full.Code, 1);
+    EXPECT_EQ(full.Errors, "Quorvel: cannot write to the standard output\n");
+
+    // The first of the two decides, wherever it stands among the arguments.
+    TRun help = Start({}, 10000, {"-x", "--help", "--version"});
+    EXPECT_EQ(help.Code, 0);
+    EXPECT_TRUE(help.Output.startsWith("Usage: quorvel [--help | --version]\n"))
+        << help.Output.toStdString();
+    EXPECT_TRUE(help.Output.contains("\n  --version  print the version and exit\n"));
+    EXPECT_EQ(help.Errors, "");
+
+    // Anything else starts the program as without arguments, which here has no display.
+    TRun other = Start({}, 10000, {"--versions", "-help"});
+    EXPECT_EQ(other.Code, 1);
+    EXPECT_EQ(other.Output, "");
+    EXPECT_TRUE(other.Errors.startsWith("Quorvel needs a graphical display"))
+        << other.Errors.toStdString();
 }
