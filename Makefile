@@ -5,7 +5,7 @@
 #             three sizes (scripts/e2e-screens), play it on a
 #             headless Wayland compositor (scripts/e2e-wayland), then build the
 #             Debian package and run lintian on it
-# make bench  install what is missing, build, run the benchmarks
+# make bench  install what is missing, build, run the benchmarks, time the start
 # make install    build the program and install it under PREFIX (default ~/.local)
 # make uninstall  remove what make install put under PREFIX, never the player's files
 # make deb        build the Debian package build/quorvel_<version>_<arch>.deb
@@ -64,7 +64,9 @@ deb-check: deb
 deb-repro: deps
 	@JOBS=$(JOBS) ./scripts/deb-repro $(BUILD)
 
+# LTris, a Debian package, is the peer the program's start is measured against.
 bench: build
+	@./scripts/install-deps ltris
 	@./scripts/bench $(BUILD)/bin
 
 clean:

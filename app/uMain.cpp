@@ -75,6 +75,23 @@ TfrmMain::TfrmMain(QWidget* parent) : TForm(parent) {
     Application::Guard([this] { FormCreate(); });
 }
 
+// A child shown with its window is shown before the window maps, and the first one
+// tells the accessibility bridge, which then connects to the session bus while the
+// window waits. Shown right after their window instead, the pictures tell a bridge
+// that the window itself has started once it is mapped, and they are there in good
+// time for the window's first frame, which is drawn in answer to its first Expose.
+void TfrmMain::setVisible(bool visible) {
+    if (!visible || isVisible()) return TForm::setVisible(visible);
+    QWidget* focused = focusWidget();
+    const auto children = findChildren<TImage*>(Qt::FindDirectChildrenOnly);
+    for (TImage* image : children)
+        image->setVisible(false);
+    TForm::setVisible(true);
+    for (TImage* image : children)
+        image->setVisible(true);
+    if (focused) focused->setFocus();
+}
+
 void TfrmMain::FormCreate() {
     FAppFolder = ::AppFolder();
 }

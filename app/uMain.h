@@ -31,6 +31,8 @@ public:
     // Waits a moment for the click to start, then closes the menu.
     void btnExitClick();
     void FormKeyDown(int& Key) override;
+    // Shows the window before its pictures, which then still come in its first frame.
+    void setVisible(bool visible) override;
 
     QString AppFolder() const { return FAppFolder; }
 

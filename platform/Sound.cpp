@@ -32,7 +32,7 @@ std::optional<TWave> ReadWave(QIODevice& device) {
         if (id == "data") {
             if (!format) return std::nullopt;
             TWave wave{*format, device.read(std::min<qint64>(size, kMaxWaveImage))};
-            wave.Samples.chop(wave.Samples.size() % qsizetype(pa_frame_size(&*format)));
+            wave.Samples.chop(wave.Samples.size() % qsizetype(TWave::FrameSize(*format)));
             return wave;
         }
         const qint64 next = device.pos() + size + (size & 1);
@@ -52,7 +52,7 @@ std::optional<TWave> ReadWave(QIODevice& device) {
             if (tag == 1 && bits == 32) spec.format = PA_SAMPLE_S32LE;
             if (tag == 3 && bits == 32) spec.format = PA_SAMPLE_FLOAT32LE;
             format.reset();
-            if (pa_sample_spec_valid(&spec)) format = spec;
+            if (TWave::Playable(spec)) format = spec;
         }
         if (!device.seek(next)) return std::nullopt;
     }

@@ -2,10 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <pulse/context.h>
-#include <pulse/mainloop.h>
-#include <pulse/proplist.h>
-#include <pulse/stream.h>
+#include <poll.h>
 #include <sys/eventfd.h>
 #include <unistd.h>
 
@@ -25,32 +22,57 @@ constexpr std::chrono::seconds kRetryAtMost{64};
 // whole sound is handed over at once anyway.
 constexpr std::chrono::milliseconds kTargetLatency{20};
 
-pa_proplist* Properties() {
-    pa_proplist* props = pa_proplist_new();
-    pa_proplist_sets(props, PA_PROP_APPLICATION_NAME, "Quorvel");
-    pa_proplist_sets(props, PA_PROP_APPLICATION_ID, "io.github.quorvel.quorvel");
-    pa_proplist_sets(props, PA_PROP_APPLICATION_ICON_NAME, "io.github.quorvel.quorvel");
-    pa_proplist_sets(props, PA_PROP_MEDIA_ROLE, "game");
+pa_proplist* Properties(const TPulseLibrary& pa) {
+    pa_proplist* props = pa.pa_proplist_new();
+    pa.pa_proplist_sets(props, PA_PROP_APPLICATION_NAME, "Quorvel");
+    pa.pa_proplist_sets(props, PA_PROP_APPLICATION_ID, "io.github.quorvel.quorvel");
+    pa.pa_proplist_sets(props, PA_PROP_APPLICATION_ICON_NAME, "io.github.quorvel.quorvel");
+    pa.pa_proplist_sets(props, PA_PROP_MEDIA_ROLE, "game");
     return props;
+}
+
+// The bytes of one sample of each format a wave can bring, as the server counts them.
+std::size_t SampleSize(pa_sample_format_t format) {
+    switch (format) {
+    case PA_SAMPLE_U8:
+        return 1;
+    case PA_SAMPLE_S16LE:
+        return 2;
+    case PA_SAMPLE_S24LE:
+        return 3;
+    case PA_SAMPLE_S32LE:
+    case PA_SAMPLE_FLOAT32LE:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+void DrainWake(int fd) {
+    eventfd_t count;
+    eventfd_read(fd, &count);
 }
 
 } // namespace
 
-std::chrono::microseconds TWave::Length() const {
-    return std::chrono::microseconds(pa_bytes_to_usec(std::uint64_t(Samples.size()), &Spec));
+std::size_t TWave::FrameSize(const pa_sample_spec& spec) {
+    return SampleSize(spec.format) * spec.channels;
 }
 
-TSoundThread::TSoundThread() {
-    FLoop = pa_mainloop_new();
+bool TWave::Playable(const pa_sample_spec& spec) {
+    return FrameSize(spec) > 0 && spec.channels <= PA_CHANNELS_MAX && spec.rate > 0 &&
+           spec.rate <= PA_RATE_MAX;
+}
+
+std::chrono::microseconds TWave::Length() const {
+    const std::size_t frame = FrameSize(Spec);
+    if (frame == 0 || Spec.rate == 0) return {};
+    return std::chrono::microseconds(std::uint64_t(Samples.size()) / frame * 1'000'000u /
+                                     Spec.rate);
+}
+
+TSoundThread::TSoundThread(const char* library) : FLibraryFile(library) {
     FWake = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
-    pa_mainloop_api* api = pa_mainloop_get_api(FLoop);
-    api->io_new(
-        api, FWake, PA_IO_EVENT_INPUT,
-        [](pa_mainloop_api*, pa_io_event*, int fd, pa_io_event_flags_t, void*) {
-            eventfd_t count;
-            eventfd_read(fd, &count);
-        },
-        nullptr);
     FThread = std::thread([this] { Run(); });
 }
 
@@ -58,7 +80,6 @@ TSoundThread::~TSoundThread() {
     FQuit.store(true);
     eventfd_write(FWake, 1);
     FThread.join();
-    pa_mainloop_free(FLoop);
     close(FWake);
 }
 
@@ -86,6 +107,19 @@ bool TSoundThread::WaitEnded(std::uint64_t id, std::chrono::milliseconds atMost)
 }
 
 void TSoundThread::Run() {
+    FPulse = PulseLibrary(FLibraryFile);
+    if (FPulse) FLoop = FPulse->pa_mainloop_new();
+    // With no library, or no loop from it, every sound is silent.
+    if (!FLoop) FPulse = nullptr;
+    if (FLoop) {
+        pa_mainloop_api* api = FPulse->pa_mainloop_get_api(FLoop);
+        api->io_new(
+            api, FWake, PA_IO_EVENT_INPUT,
+            [](pa_mainloop_api*, pa_io_event*, int fd, pa_io_event_flags_t, void*) {
+                DrainWake(fd);
+            },
+            nullptr);
+    }
     Connect();
     while (!FQuit.load()) {
         TakeRequest();
@@ -95,18 +129,24 @@ void TSoundThread::Run() {
             const auto left = std::chrono::ceil<std::chrono::microseconds>(*next - TClock::now());
             timeoutUs = int(std::clamp<std::int64_t>(left.count(), 0, 60'000'000));
         }
-        if (pa_mainloop_prepare(FLoop, timeoutUs) < 0 || pa_mainloop_poll(FLoop) < 0 ||
-            pa_mainloop_dispatch(FLoop) < 0)
+        if (!FLoop) {
+            // Without the library only the mailbox and the deadlines wake the thread.
+            pollfd wake{FWake, POLLIN, 0};
+            if (poll(&wake, 1, timeoutUs < 0 ? -1 : (timeoutUs + 999) / 1000) > 0) DrainWake(FWake);
+        } else if (FPulse->pa_mainloop_prepare(FLoop, timeoutUs) < 0 ||
+                   FPulse->pa_mainloop_poll(FLoop) < 0 || FPulse->pa_mainloop_dispatch(FLoop) < 0) {
             break;
+        }
     }
     if (FVoice) Dispose(FVoice->Stream);
     FVoice.reset();
     if (FContext) {
-        pa_context_set_state_callback(FContext, nullptr, nullptr);
-        pa_context_disconnect(FContext);
-        pa_context_unref(FContext);
+        FPulse->pa_context_set_state_callback(FContext, nullptr, nullptr);
+        FPulse->pa_context_disconnect(FContext);
+        FPulse->pa_context_unref(FContext);
         FContext = nullptr;
     }
+    if (FLoop) FPulse->pa_mainloop_free(FLoop);
 }
 
 void TSoundThread::TakeRequest() {
@@ -124,9 +164,11 @@ void TSoundThread::TakeRequest() {
     if (!next) return;
     FVoice.emplace();
     FVoice->Request = std::move(*next);
-    if (!FContext) {
+    if (!FPulse) {
+        Silence();
+    } else if (!FContext) {
         Connect();
-    } else if (pa_context_get_state(FContext) == PA_CONTEXT_READY) {
+    } else if (FPulse->pa_context_get_state(FContext) == PA_CONTEXT_READY) {
         StartStream();
     }
 }
@@ -153,22 +195,24 @@ std::optional<TSoundThread::TClock::time_point> TSoundThread::NextDeadline() con
 }
 
 void TSoundThread::Connect() {
-    if (FContext) return;
+    if (FContext || !FPulse) return;
     FRetryAt.reset();
-    pa_proplist* props = Properties();
-    FContext = pa_context_new_with_proplist(pa_mainloop_get_api(FLoop), "Quorvel", props);
-    pa_proplist_free(props);
+    pa_proplist* props = Properties(*FPulse);
+    FContext =
+        FPulse->pa_context_new_with_proplist(FPulse->pa_mainloop_get_api(FLoop), "Quorvel", props);
+    FPulse->pa_proplist_free(props);
     if (!FContext) return Retry();
-    pa_context_set_state_callback(
+    FPulse->pa_context_set_state_callback(
         FContext, [](pa_context*, void* self) { static_cast<TSoundThread*>(self)->OnContext(); },
         this);
     // Never start a server of its own: with none running, the program plays silently.
-    if (pa_context_connect(FContext, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0 && FContext)
+    if (FPulse->pa_context_connect(FContext, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0 &&
+        FContext)
         Lost();
 }
 
 void TSoundThread::OnContext() {
-    switch (pa_context_get_state(FContext)) {
+    switch (FPulse->pa_context_get_state(FContext)) {
     case PA_CONTEXT_READY:
         FRetryAfter = std::chrono::seconds(1);
         if (FVoice && FVoice->State == TVoice::Waiting && !FVoice->Stream) StartStream();
@@ -184,8 +228,8 @@ void TSoundThread::OnContext() {
 
 void TSoundThread::Lost() {
     if (FVoice && FVoice->State != TVoice::Silent) Silence();
-    pa_context_set_state_callback(FContext, nullptr, nullptr);
-    pa_context_unref(FContext);
+    FPulse->pa_context_set_state_callback(FContext, nullptr, nullptr);
+    FPulse->pa_context_unref(FContext);
     FContext = nullptr;
     Retry();
 }
@@ -197,15 +241,16 @@ void TSoundThread::Retry() {
 
 void TSoundThread::StartStream() {
     const TWave& wave = FVoice->Request.Wave;
-    pa_proplist* props = Properties();
-    pa_stream* stream = pa_stream_new_with_proplist(FContext, "Sound", &wave.Spec, nullptr, props);
-    pa_proplist_free(props);
+    pa_proplist* props = Properties(*FPulse);
+    pa_stream* stream =
+        FPulse->pa_stream_new_with_proplist(FContext, "Sound", &wave.Spec, nullptr, props);
+    FPulse->pa_proplist_free(props);
     if (!stream) return Silence();
     FVoice->Stream = stream;
-    pa_stream_set_state_callback(
+    FPulse->pa_stream_set_state_callback(
         stream, [](pa_stream* s, void* self) { static_cast<TSoundThread*>(self)->OnStream(s); },
         this);
-    pa_stream_set_write_callback(
+    FPulse->pa_stream_set_write_callback(
         stream,
         [](pa_stream*, std::size_t bytes, void* self) {
             static_cast<TSoundThread*>(self)->Feed(bytes);
@@ -214,18 +259,18 @@ void TSoundThread::StartStream() {
     pa_buffer_attr attr;
     attr.maxlength = std::uint32_t(-1);
     attr.tlength = std::uint32_t(
-        pa_usec_to_bytes(std::chrono::microseconds(kTargetLatency).count(), &wave.Spec));
+        FPulse->pa_usec_to_bytes(std::chrono::microseconds(kTargetLatency).count(), &wave.Spec));
     attr.prebuf = std::uint32_t(-1);
     attr.minreq = std::uint32_t(-1);
     attr.fragsize = std::uint32_t(-1);
-    if (pa_stream_connect_playback(stream, nullptr, &attr, PA_STREAM_ADJUST_LATENCY, nullptr,
-                                   nullptr) < 0)
+    if (FPulse->pa_stream_connect_playback(stream, nullptr, &attr, PA_STREAM_ADJUST_LATENCY,
+                                           nullptr, nullptr) < 0)
         Silence();
 }
 
 void TSoundThread::OnStream(pa_stream* stream) {
     if (!FVoice || FVoice->Stream != stream) return;
-    switch (pa_stream_get_state(stream)) {
+    switch (FPulse->pa_stream_get_state(stream)) {
     case PA_STREAM_READY:
         if (TClock::now() >= FVoice->Request.Asked + kStartWithin) return Silence();
         FVoice->State = TVoice::Playing;
@@ -249,25 +294,25 @@ void TSoundThread::Feed(std::size_t bytes) {
     if (samples.isEmpty()) return Finish();
     pa_stream* stream = FVoice->Stream;
     if (!FVoice->Request.Loop) {
-        pa_stream_write(stream, samples.constData() + FVoice->Written,
-                        std::size_t(samples.size() - FVoice->Written), nullptr, 0,
-                        PA_SEEK_RELATIVE);
+        FPulse->pa_stream_write(stream, samples.constData() + FVoice->Written,
+                                std::size_t(samples.size() - FVoice->Written), nullptr, 0,
+                                PA_SEEK_RELATIVE);
         FVoice->Written = samples.size();
         FVoice->Draining = true;
-        pa_operation* drain = pa_stream_drain(
+        pa_operation* drain = FPulse->pa_stream_drain(
             stream,
             [](pa_stream* s, int success, void* self) {
                 auto* thread = static_cast<TSoundThread*>(self);
                 if (thread->FVoice && thread->FVoice->Stream == s && success) thread->Finish();
             },
             this);
-        if (drain) pa_operation_unref(drain);
+        if (drain) FPulse->pa_operation_unref(drain);
         return;
     }
     while (bytes > 0) {
         const std::size_t part = std::min(bytes, std::size_t(samples.size() - FVoice->Written));
-        pa_stream_write(stream, samples.constData() + FVoice->Written, part, nullptr, 0,
-                        PA_SEEK_RELATIVE);
+        FPulse->pa_stream_write(stream, samples.constData() + FVoice->Written, part, nullptr, 0,
+                                PA_SEEK_RELATIVE);
         bytes -= part;
         FVoice->Written = (FVoice->Written + qsizetype(part)) % samples.size();
     }
@@ -297,17 +342,18 @@ void TSoundThread::Finish() {
 // cannot be closed before it has; it closes itself once it is.
 void TSoundThread::Dispose(pa_stream* stream) {
     if (!stream) return;
-    pa_stream_set_write_callback(stream, nullptr, nullptr);
-    if (pa_stream_get_state(stream) == PA_STREAM_READY) {
-        pa_stream_set_state_callback(stream, nullptr, nullptr);
-        pa_stream_disconnect(stream);
+    FPulse->pa_stream_set_write_callback(stream, nullptr, nullptr);
+    if (FPulse->pa_stream_get_state(stream) == PA_STREAM_READY) {
+        FPulse->pa_stream_set_state_callback(stream, nullptr, nullptr);
+        FPulse->pa_stream_disconnect(stream);
     } else {
-        pa_stream_set_state_callback(
+        FPulse->pa_stream_set_state_callback(
             stream,
-            [](pa_stream* s, void*) {
-                if (pa_stream_get_state(s) == PA_STREAM_READY) pa_stream_disconnect(s);
+            [](pa_stream* s, void* library) {
+                const auto& pa = *static_cast<const TPulseLibrary*>(library);
+                if (pa.pa_stream_get_state(s) == PA_STREAM_READY) pa.pa_stream_disconnect(s);
             },
-            nullptr);
+            const_cast<TPulseLibrary*>(FPulse));
     }
-    pa_stream_unref(stream);
+    FPulse->pa_stream_unref(stream);
 }

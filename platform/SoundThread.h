@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/PulseLibrary.h"
+
 #include <QByteArray>
 #include <atomic>
 #include <chrono>
@@ -11,16 +13,17 @@
 #include <pulse/sample.h>
 #include <thread>
 
-struct pa_context;
-struct pa_mainloop;
-struct pa_stream;
-
 // A sound ready for the server: its sample format and its samples, whole frames only.
 struct TWave {
     pa_sample_spec Spec{};
     QByteArray Samples;
 
     std::chrono::microseconds Length() const;
+
+    // The bytes of one frame, one sample on every channel; 0 for a format no wave has.
+    static std::size_t FrameSize(const pa_sample_spec& spec);
+    // Whether the server could take a stream of this format.
+    static bool Playable(const pa_sample_spec& spec);
 };
 
 // The thread that owns every call into the sound server (PulseAudio, or PipeWire
@@ -34,9 +37,14 @@ struct TWave {
 // and "plays" silently for its length instead: it never comes out late, in a burst
 // when the server answers again. A lost server is looked for again after 1, 2, 4 ...
 // up to 64 seconds, and at once whenever a sound is asked for.
+//
+// The thread opens the server's client library itself as it starts, so the program's
+// first window never waits for it to load; without it every sound plays silently.
 class TSoundThread {
 public:
-    TSoundThread();
+    // library names the sound server's client library; where it cannot be opened,
+    // every sound plays silently.
+    explicit TSoundThread(const char* library = kPulseLibraryFile);
     ~TSoundThread();
     TSoundThread(const TSoundThread&) = delete;
     TSoundThread& operator=(const TSoundThread&) = delete;
@@ -88,8 +96,10 @@ private:
     void Feed(std::size_t bytes);
     void Silence();
     void Finish();
-    static void Dispose(pa_stream* stream);
+    void Dispose(pa_stream* stream);
 
+    const char* FLibraryFile;
+    const TPulseLibrary* FPulse = nullptr;
     pa_mainloop* FLoop = nullptr;
     int FWake = -1;
     pa_context* FContext = nullptr;

@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QTimer>
+#include <QWindow>
 #include <memory>
 
 class MainMenu : public TestFolder {
@@ -217,6 +218,29 @@ TEST_F(MainMenu, ExitPlaysTheClickWaitsAMomentAndClosesTheMenu) {
     Settle();
     EXPECT_TRUE(menu->Closed());
     EXPECT_TRUE(Modals.empty());
+}
+
+// A picture shown before its window would start the accessibility bridge, which
+// connects to the session bus, before the window maps.
+TEST_F(MainMenu, ThePicturesAreShownOnlyOnceTheWindowIsAndShapesKeepsTheFocus) {
+    struct TOrder : QObject {
+        TfrmMain* Menu;
+        int Early = 0, Shown = 0;
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::Show && dynamic_cast<TImage*>(watched)) {
+                ++Shown;
+                if (!Menu->windowHandle() || !Menu->windowHandle()->isVisible()) ++Early;
+            }
+            return false;
+        }
+    } order;
+    order.Menu = menu.get();
+    qApp->installEventFilter(&order);
+    ShowMenu();
+    qApp->removeEventFilter(&order);
+    EXPECT_EQ(order.Shown, 7);
+    EXPECT_EQ(order.Early, 0);
+    EXPECT_EQ(Focused(), "Shapes");
 }
 
 TEST_F(MainMenu, ArrowsMoveTheFocusWithinTheGridAndStopAtItsEdgesTabGoesInReadingOrder) {
