@@ -1,6 +1,6 @@
-#include "platform/AppPath.h"
+#include "platform/files/AppPath.h"
 
-#include "platform/IniText.h"
+#include "platform/files/IniText.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "platform/FileLock.h"
+#include "platform/files/FileLock.h"
 
-#include "platform/AppPath.h"
-#include "platform/IniText.h"
+#include "platform/files/AppPath.h"
+#include "platform/files/IniText.h"
 
 #include <QDeadlineTimer>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
-#include "platform/IniFile.h"
+#include "platform/files/IniFile.h"
 
-#include "platform/FileLock.h"
-#include "platform/IniText.h"
-#include "platform/SysUtils.h"
+#include "platform/files/FileLock.h"
+#include "platform/files/IniText.h"
+#include "platform/numbers/SysUtils.h"
 
 #include <optional>
 

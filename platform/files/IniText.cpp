@@ -1,4 +1,4 @@
-#include "platform/IniText.h"
+#include "platform/files/IniText.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/SysUtils.h"
+#include "platform/numbers/SysUtils.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "platform/SysUtils.h"
+#include "platform/numbers/SysUtils.h"
 
 Exception::Exception(const QString& message) : std::runtime_error(message.toStdString()) {}
 

@@ -1,4 +1,4 @@
-#include "platform/PulseLibrary.h"
+#include "platform/sound/PulseLibrary.h"
 
 #include <dlfcn.h>
 #include <map>

@@ -1,6 +1,6 @@
-#include "platform/Sound.h"
+#include "platform/sound/Sound.h"
 
-#include "platform/SoundThread.h"
+#include "platform/sound/SoundThread.h"
 
 #include <QBuffer>
 #include <QFile>

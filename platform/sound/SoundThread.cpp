@@ -1,4 +1,4 @@
-#include "platform/SoundThread.h"
+#include "platform/sound/SoundThread.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/PulseLibrary.h"
+#include "platform/sound/PulseLibrary.h"
 
 #include <QByteArray>
 #include <atomic>

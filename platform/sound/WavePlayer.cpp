@@ -1,6 +1,6 @@
-#include "platform/WavePlayer.h"
+#include "platform/sound/WavePlayer.h"
 
-#include "platform/Sound.h"
+#include "platform/sound/Sound.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "platform/Application.h"
+#include "platform/ui/Application.h"
 
-#include "platform/Dialogs.h"
+#include "platform/ui/Dialogs.h"
 
 #include <QCoreApplication>
 

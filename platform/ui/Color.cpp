@@ -1,4 +1,4 @@
-#include "platform/Color.h"
+#include "platform/ui/Color.h"
 
 #include <QGuiApplication>
 #include <QPalette>

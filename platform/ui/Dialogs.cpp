@@ -1,6 +1,6 @@
-#include "platform/Dialogs.h"
+#include "platform/ui/Dialogs.h"
 
-#include "platform/SessionEnd.h"
+#include "platform/ui/SessionEnd.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,7 +1,7 @@
-#include "platform/Form.h"
+#include "platform/ui/Form.h"
 
-#include "platform/Application.h"
-#include "platform/SessionEnd.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/SessionEnd.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

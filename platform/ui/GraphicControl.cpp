@@ -1,6 +1,6 @@
-#include "platform/GraphicControl.h"
+#include "platform/ui/GraphicControl.h"
 
-#include "platform/Application.h"
+#include "platform/ui/Application.h"
 
 #include <QPaintEvent>
 #include <QPainter>

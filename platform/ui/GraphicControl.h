@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Canvas.h"
+#include "platform/ui/Canvas.h"
 
 #include <QImage>
 #include <QWidget>

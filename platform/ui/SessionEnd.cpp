@@ -1,4 +1,4 @@
-#include "platform/SessionEnd.h"
+#include "platform/ui/SessionEnd.h"
 
 #include <QApplication>
 #include <QSocketNotifier>

@@ -1,6 +1,6 @@
-#include "platform/Timer.h"
+#include "platform/ui/Timer.h"
 
-#include "platform/Application.h"
+#include "platform/ui/Application.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,5 +1,5 @@
-#include "platform/IniFile.h"
-#include "platform/SysUtils.h"
+#include "platform/files/IniFile.h"
+#include "platform/numbers/SysUtils.h"
 #include "tests/common/TestSupport.h"
 
 #include <QDir>

@@ -1,7 +1,5 @@
-#include "platform/SysUtils.h"
-#include "platform/AppPath.h"
-#include "platform/Color.h"
-#include "platform/Random.h"
+#include "platform/numbers/SysUtils.h"
+#include "platform/numbers/Random.h"
 
 #include <gtest/gtest.h>
 
@@ -57,27 +55,4 @@ TEST(Random, FollowsTheLinearCongruentialRecurrence) {
         EXPECT_GE(r, 0);
         EXPECT_LT(r, 6);
     }
-}
-
-TEST(Colors, NamesIgnoreCaseAndInterfaceColoursCarryTheirIndex) {
-    EXPECT_EQ(IdentToColor("CLRED"), clRed);
-    EXPECT_EQ(IdentToColor("clred"), RGB(255, 0, 0));
-    EXPECT_EQ(IdentToColor("clInfoBk"), 0x80000018u);
-    EXPECT_EQ(IdentToColor("clScrollBar"), 0x80000000u);
-    EXPECT_EQ(IdentToColor("clNone"), 0x1FFFFFFFu);
-    EXPECT_FALSE(IdentToColor("nonsense").has_value());
-    EXPECT_EQ(ColorToRGB(0x000080FF), RGB(255, 128, 0));
-    EXPECT_EQ(ColorToRGB(clNone), clWhite);
-    EXPECT_EQ(ColorToRGB(clBtnFace) & 0xFF000000u, 0u);
-}
-
-TEST(AppPath, FolderAndExtensionsDeriveFromTheExecutable) {
-    EXPECT_EQ(FolderOf("/opt/q/Quorvel"), "/opt/q/");
-    EXPECT_EQ(FolderOf("Quorvel"), "/");
-    EXPECT_EQ(ChangeFileExt("/opt/q/Quorvel", ".cfg"), "/opt/q/Quorvel.cfg");
-    EXPECT_EQ(ChangeFileExt("/opt/q/Quorvel.exe", ".ini"), "/opt/q/Quorvel.ini");
-    EXPECT_EQ(ChangeFileExt("/opt/q.d/Quorvel", ".ini"), "/opt/q.d/Quorvel.ini");
-    SetExeFileNameForTests("/tmp/x/Quorvel");
-    EXPECT_EQ(AppFolder(), "/tmp/x/");
-    SetExeFileNameForTests(QString());
 }

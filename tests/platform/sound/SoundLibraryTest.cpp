@@ -1,5 +1,5 @@
-#include "platform/PulseLibrary.h"
-#include "platform/SoundThread.h"
+#include "platform/sound/PulseLibrary.h"
+#include "platform/sound/SoundThread.h"
 
 #include <QElapsedTimer>
 #include <gtest/gtest.h>

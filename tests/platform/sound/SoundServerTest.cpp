@@ -1,6 +1,6 @@
-#include "platform/Sound.h"
-#include "platform/WavePlayer.h"
 #include "tests/common/SoundServer.h"
+#include "platform/sound/Sound.h"
+#include "platform/sound/WavePlayer.h"
 #include "tests/common/TestSupport.h"
 
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
-#include "platform/WavePlayer.h"
-#include "platform/Sound.h"
+#include "platform/sound/WavePlayer.h"
+#include "platform/sound/Sound.h"
 #include "tests/common/TestSupport.h"
 
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "platform/RtfReader.h"
+#include "platform/text/RtfReader.h"
 #include "tests/common/QtPrinters.h"
 
 #include <QColor>

@@ -1,6 +1,6 @@
-#include "platform/Canvas.h"
-#include "platform/GraphicControl.h"
-#include "platform/Timer.h"
+#include "platform/ui/Canvas.h"
+#include "platform/ui/GraphicControl.h"
+#include "platform/ui/Timer.h"
 #include "tests/common/QtPrinters.h"
 
 #include <QCoreApplication>

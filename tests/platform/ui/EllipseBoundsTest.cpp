@@ -1,4 +1,4 @@
-#include "platform/Canvas.h"
+#include "platform/ui/Canvas.h"
 
 #include <gtest/gtest.h>
 

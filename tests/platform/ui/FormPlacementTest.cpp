@@ -1,4 +1,4 @@
-#include "platform/Form.h"
+#include "platform/ui/Form.h"
 
 #include <gtest/gtest.h>
 
