@@ -1,6 +1,6 @@
 #include "app/Image.h"
 
-#include "platform/Application.h"
+#include "platform/ui/Application.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

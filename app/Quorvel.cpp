@@ -1,7 +1,7 @@
 #include "app/uMain.h"
-#include "platform/Application.h"
-#include "platform/SessionEnd.h"
-#include "platform/Sound.h"
+#include "platform/sound/Sound.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/SessionEnd.h"
 
 #include <QApplication>
 #include <QByteArray>

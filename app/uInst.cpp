@@ -1,9 +1,9 @@
 #include "app/uInst.h"
 
-#include "platform/AppPath.h"
-#include "platform/Application.h"
-#include "platform/RtfReader.h"
-#include "platform/SysUtils.h"
+#include "platform/files/AppPath.h"
+#include "platform/numbers/SysUtils.h"
+#include "platform/text/RtfReader.h"
+#include "platform/ui/Application.h"
 
 #include <QFile>
 

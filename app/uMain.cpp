@@ -6,8 +6,8 @@
 #include "app/uSelector.h"
 #include "game/uBlocks.h"
 #include "game/uGame.h"
-#include "platform/AppPath.h"
-#include "platform/Application.h"
+#include "platform/files/AppPath.h"
+#include "platform/ui/Application.h"
 #include "settings/uHighScoreTable.h"
 #include "settings/uOptions.h"
 

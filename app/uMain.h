@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/Image.h"
-#include "platform/Form.h"
-#include "platform/WavePlayer.h"
+#include "platform/sound/WavePlayer.h"
+#include "platform/ui/Form.h"
 
 #include <array>
 

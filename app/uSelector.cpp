@@ -1,6 +1,6 @@
 #include "app/uSelector.h"
 
-#include "platform/Application.h"
+#include "platform/ui/Application.h"
 
 TfrmSelect::TfrmSelect(QWidget* owner) : TForm(owner) {
     SetBorder(TBorder::Dialog);

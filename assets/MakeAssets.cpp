@@ -52,8 +52,7 @@ std::vector<int16_t> Synthesise(const std::vector<Tone>& tones, double total) {
 
 bool WriteWave(const QString& path, const std::vector<int16_t>& samples) {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
     QDataStream out(&file);
     out.setByteOrder(QDataStream::LittleEndian);
     const quint32 dataBytes = static_cast<quint32>(samples.size() * 2);
@@ -135,18 +134,16 @@ int main(int argc, char** argv) {
     bool ok = Background().save(folder + "/bg.bmp", "BMP");
 
     // A short bright arpeggio for completed rows and removed blocks.
-    ok = ok && WriteWave(folder + "/Line Done.wav",
-                         Synthesise({{0.00, 0.18, 659.25, 0.6},
-                                     {0.07, 0.18, 783.99, 0.6},
-                                     {0.14, 0.30, 1046.50, 0.7}},
-                                    0.45));
+    ok = ok && WriteWave(folder + "/Line Done.wav", Synthesise({{0.00, 0.18, 659.25, 0.6},
+                                                                {0.07, 0.18, 783.99, 0.6},
+                                                                {0.14, 0.30, 1046.50, 0.7}},
+                                                               0.45));
     // A slow falling phrase for the end of a game.
-    ok = ok && WriteWave(folder + "/Game Over.wav",
-                         Synthesise({{0.00, 0.35, 392.00, 0.7},
-                                     {0.30, 0.35, 329.63, 0.7},
-                                     {0.60, 0.35, 261.63, 0.7},
-                                     {0.90, 0.90, 196.00, 0.8}},
-                                    1.8));
+    ok = ok && WriteWave(folder + "/Game Over.wav", Synthesise({{0.00, 0.35, 392.00, 0.7},
+                                                                {0.30, 0.35, 329.63, 0.7},
+                                                                {0.60, 0.35, 261.63, 0.7},
+                                                                {0.90, 0.90, 196.00, 0.8}},
+                                                               1.8));
     // A soft, very short tick for the menu buttons.
     ok = ok && WriteWave(folder + "/Click.wav", Synthesise({{0.0, 0.04, 1800.0, 0.5}}, 0.06));
     if (!ok) {

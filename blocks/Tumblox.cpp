@@ -1,7 +1,7 @@
 #include "blocks/Tumblox.h"
 
-#include "platform/Dialogs.h"
-#include "platform/Random.h"
+#include "platform/numbers/Random.h"
+#include "platform/ui/Dialogs.h"
 
 namespace tumblox {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/Canvas.h"
-#include "platform/Color.h"
-#include "platform/GraphicControl.h"
+#include "platform/ui/Canvas.h"
+#include "platform/ui/Color.h"
+#include "platform/ui/GraphicControl.h"
 
 #include <QImage>
 #include <array>

@@ -4,7 +4,7 @@
 // that follow it, how operations draw their arguments from the input, and how a
 // broken rule stops the run so that libFuzzer keeps the input that broke it.
 
-#include "platform/IniText.h"
+#include "platform/files/IniText.h"
 
 #include <QByteArray>
 #include <QDir>

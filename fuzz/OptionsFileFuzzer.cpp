@@ -4,8 +4,8 @@
 // read back; a write must keep every other line of the file byte for byte.
 
 #include "fuzz/FuzzSupport.h"
-#include "platform/AppPath.h"
-#include "platform/IniFile.h"
+#include "platform/files/AppPath.h"
+#include "platform/files/IniFile.h"
 #include "settings/OptionsFile.h"
 
 #include <QCoreApplication>

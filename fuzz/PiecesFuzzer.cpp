@@ -5,8 +5,8 @@
 // rule the soak referee knows.
 
 #include "fuzz/FuzzSupport.h"
-#include "platform/Random.h"
-#include "platform/SysUtils.h"
+#include "platform/numbers/Random.h"
+#include "platform/numbers/SysUtils.h"
 #include "shapes/Brickfall.h"
 #include "tests/shapes/ShapesReferee.h"
 

@@ -3,7 +3,7 @@
 // every character of the document comes from at least one byte of the file.
 
 #include "fuzz/FuzzSupport.h"
-#include "platform/RtfReader.h"
+#include "platform/text/RtfReader.h"
 
 #include <QApplication>
 #include <QTextDocument>

@@ -1,10 +1,10 @@
 #include "game/GameWindow.h"
 
-#include "platform/AppPath.h"
-#include "platform/Application.h"
-#include "platform/Dialogs.h"
-#include "platform/Fonts.h"
-#include "platform/SysUtils.h"
+#include "platform/files/AppPath.h"
+#include "platform/numbers/SysUtils.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Dialogs.h"
+#include "platform/ui/Fonts.h"
 #include "settings/uHighScoreTable.h"
 
 #include <QFileInfo>

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "game/TextPanel.h"
-#include "platform/Form.h"
-#include "platform/Timer.h"
-#include "platform/WavePlayer.h"
+#include "platform/sound/WavePlayer.h"
+#include "platform/ui/Form.h"
+#include "platform/ui/Timer.h"
 #include "settings/OptionsFile.h"
 
 #include <QLabel>

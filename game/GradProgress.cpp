@@ -1,6 +1,6 @@
 #include "game/GradProgress.h"
 
-#include "platform/SysUtils.h"
+#include "platform/numbers/SysUtils.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "game/TextPanel.h"
 
-#include "platform/Fonts.h"
+#include "platform/ui/Fonts.h"
 
 #include <QPainter>
 

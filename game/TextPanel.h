@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Color.h"
+#include "platform/ui/Color.h"
 
 #include <QFont>
 #include <QWidget>

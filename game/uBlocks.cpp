@@ -1,7 +1,7 @@
 #include "game/uBlocks.h"
 
-#include "platform/Application.h"
-#include "platform/Beep.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Beep.h"
 
 TfrmGameBlocks::TfrmGameBlocks(QWidget* parent) : TGameWindow("Quorvel (Blocks)", 15, parent) {
     SetBorder(TBorder::Single, TIcons::CloseOnly);

@@ -1,7 +1,7 @@
 #include "game/uGame.h"
 
-#include "platform/Application.h"
-#include "platform/Beep.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Beep.h"
 
 TfrmGame::TfrmGame(QWidget* parent) : TGameWindow("Quorvel (Shapes)", 30, parent) {
     SetBorder(TBorder::Single, TIcons::CloseOnly);

@@ -1,7 +1,7 @@
 #include "settings/IniStore.h"
 
-#include "platform/IniText.h"
-#include "platform/SysUtils.h"
+#include "platform/files/IniText.h"
+#include "platform/numbers/SysUtils.h"
 #include "settings/TextCompare.h"
 
 #include <QSet>

@@ -1,7 +1,7 @@
 #include "settings/OptionsFile.h"
 
-#include "platform/AppPath.h"
-#include "platform/IniFile.h"
+#include "platform/files/AppPath.h"
+#include "platform/files/IniFile.h"
 
 #include <initializer_list>
 

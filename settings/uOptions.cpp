@@ -1,7 +1,7 @@
 #include "settings/uOptions.h"
 
-#include "platform/Application.h"
-#include "platform/Fonts.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Fonts.h"
 
 #include <QFont>
 #include <QStyle>

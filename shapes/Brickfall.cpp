@@ -1,7 +1,7 @@
 #include "shapes/Brickfall.h"
 
-#include "platform/Random.h"
-#include "platform/SysUtils.h"
+#include "platform/numbers/Random.h"
+#include "platform/numbers/SysUtils.h"
 
 #include <algorithm>
 #include <new>

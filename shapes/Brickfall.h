@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/GraphicControl.h"
+#include "platform/ui/GraphicControl.h"
 #include "shapes/Piece.h"
 
 #include <QStringList>

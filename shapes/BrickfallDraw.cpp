@@ -1,6 +1,6 @@
 #include "shapes/Brickfall.h"
 
-#include "platform/SysUtils.h"
+#include "platform/numbers/SysUtils.h"
 
 namespace brickfall {
 

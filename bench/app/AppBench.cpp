@@ -2,7 +2,7 @@
 // opens; broken or hostile RTF costs time in proportion to its length, never more;
 // the menu with its seven drawn pictures is ready in well under 100 ms at start-up.
 #include "app/uMain.h"
-#include "platform/RtfReader.h"
+#include "platform/text/RtfReader.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,7 +4,7 @@
 // every drawing operation also reaches Qt's repaint bookkeeping.
 #include "bench/BenchGoals.h"
 #include "blocks/Tumblox.h"
-#include "platform/Random.h"
+#include "platform/numbers/Random.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 #include "game/uGame.h"
-#include "platform/AppPath.h"
-#include "platform/Dialogs.h"
+#include "platform/files/AppPath.h"
+#include "platform/ui/Dialogs.h"
 
 #include <QFile>
 #include <QTemporaryDir>

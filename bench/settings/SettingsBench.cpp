@@ -1,5 +1,5 @@
 #include "bench/BenchGoals.h"
-#include "platform/AppPath.h"
+#include "platform/files/AppPath.h"
 #include "settings/IniStore.h"
 #include "settings/uHighScoreTable.h"
 

@@ -3,7 +3,7 @@
 // redraw, within 10 us. The board is shown, as in the game, so that every drawing
 // operation also reaches Qt's repaint bookkeeping.
 #include "bench/BenchGoals.h"
-#include "platform/Random.h"
+#include "platform/numbers/Random.h"
 #include "shapes/Brickfall.h"
 
 #include <benchmark/benchmark.h>

@@ -5,8 +5,8 @@
 // play within the floor + 15 ms, and the first play after the start within 20 ms of
 // the later ones.
 #include "bench/BenchGoals.h"
-#include "platform/Sound.h"
-#include "platform/WavePlayer.h"
+#include "platform/sound/Sound.h"
+#include "platform/sound/WavePlayer.h"
 #include "tests/common/SoundServer.h"
 
 #include <QCoreApplication>

@@ -4,7 +4,7 @@
 // and ends. bench_app starts it again and again and times it from the outside.
 
 #include "app/uMain.h"
-#include "platform/Application.h"
+#include "platform/ui/Application.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

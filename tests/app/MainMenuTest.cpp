@@ -3,7 +3,7 @@
 #include "app/uMain.h"
 #include "app/uSelector.h"
 #include "game/uGame.h"
-#include "platform/SysUtils.h"
+#include "platform/numbers/SysUtils.h"
 #include "settings/uHighScoreTable.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/common/TestSupport.h"

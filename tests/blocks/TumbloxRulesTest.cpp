@@ -1,6 +1,6 @@
 #include "tests/blocks/BoardFixture.h"
 
-#include "platform/Random.h"
+#include "platform/numbers/Random.h"
 
 using namespace tumblox;
 

@@ -1,9 +1,9 @@
 #include "tests/common/TestSupport.h"
 
-#include "platform/AppPath.h"
-#include "platform/Beep.h"
-#include "platform/Form.h"
-#include "platform/Random.h"
+#include "platform/files/AppPath.h"
+#include "platform/numbers/Random.h"
+#include "platform/ui/Beep.h"
+#include "platform/ui/Form.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -4,8 +4,8 @@
 // On start it reads which round the files got to and first finishes that round's
 // options, so that the files only ever hold one round or its predecessor.
 
-#include "platform/AppPath.h"
-#include "platform/SysUtils.h"
+#include "platform/files/AppPath.h"
+#include "platform/numbers/SysUtils.h"
 #include "settings/IniStore.h"
 #include "tests/crash/CrashRounds.h"
 

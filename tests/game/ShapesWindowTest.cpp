@@ -1,5 +1,5 @@
 #include "game/uGame.h"
-#include "platform/Form.h"
+#include "platform/ui/Form.h"
 #include "tests/game/WindowFixture.h"
 
 #include <QCoreApplication>

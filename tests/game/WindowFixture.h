@@ -1,7 +1,7 @@
 #pragma once
 
 #include "game/GameWindow.h"
-#include "platform/WavePlayer.h"
+#include "platform/sound/WavePlayer.h"
 #include "tests/common/TestSupport.h"
 
 #include <memory>

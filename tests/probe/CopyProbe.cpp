@@ -11,8 +11,8 @@
 //       or the Blocks (B) window, each telling its round. Before each round it checks
 //       that the last one is still in the files; "lost ..." and exit code 3 if not.
 
-#include "platform/AppPath.h"
-#include "platform/FileLock.h"
+#include "platform/files/AppPath.h"
+#include "platform/files/FileLock.h"
 #include "settings/IniStore.h"
 #include "settings/OptionsFile.h"
 #include "settings/uHighScoreTable.h"

@@ -8,8 +8,8 @@
 //                       one closed with a switch pressed. Prints each message box as
 //                       "<step>: <text>" and the table's first row as shown.
 
-#include "platform/Application.h"
-#include "platform/Dialogs.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Dialogs.h"
 #include "settings/OptionsFile.h"
 #include "settings/uHighScoreTable.h"
 #include "settings/uOptions.h"

@@ -1,4 +1,4 @@
-#include "platform/AppPath.h"
+#include "platform/files/AppPath.h"
 #include "settings/IniStore.h"
 #include "settings/OptionsFile.h"
 #include "tests/common/TestSupport.h"

@@ -1,5 +1,5 @@
-#include "platform/AppPath.h"
-#include "platform/IniText.h"
+#include "platform/files/AppPath.h"
+#include "platform/files/IniText.h"
 #include "settings/TextCompare.h"
 #include "settings/uHighScoreTable.h"
 #include "tests/common/TestSupport.h"

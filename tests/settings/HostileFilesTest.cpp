@@ -1,5 +1,5 @@
-#include "platform/IniFile.h"
-#include "platform/IniText.h"
+#include "platform/files/IniFile.h"
+#include "platform/files/IniText.h"
 #include "settings/IniStore.h"
 #include "settings/OptionsFile.h"
 #include "settings/uHighScoreTable.h"

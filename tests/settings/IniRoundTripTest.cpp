@@ -1,4 +1,4 @@
-#include "platform/IniFile.h"
+#include "platform/files/IniFile.h"
 #include "settings/IniStore.h"
 #include "settings/OptionsFile.h"
 #include "settings/uHighScoreTable.h"

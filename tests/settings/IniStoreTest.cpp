@@ -1,5 +1,5 @@
 #include "settings/IniStore.h"
-#include "platform/IniText.h"
+#include "platform/files/IniText.h"
 #include "tests/common/TestSupport.h"
 #include "tests/settings/SettingsTestSupport.h"
 

@@ -1,4 +1,4 @@
-#include "platform/AppPath.h"
+#include "platform/files/AppPath.h"
 #include "settings/OptionsFile.h"
 #include "settings/uOptions.h"
 #include "tests/common/TestSupport.h"

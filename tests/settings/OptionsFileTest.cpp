@@ -1,6 +1,6 @@
 #include "settings/OptionsFile.h"
-#include "platform/AppPath.h"
-#include "platform/SysUtils.h"
+#include "platform/files/AppPath.h"
+#include "platform/numbers/SysUtils.h"
 #include "tests/common/TestSupport.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "tests/shapes/BoardFixture.h"
 
-#include "platform/SysUtils.h"
+#include "platform/numbers/SysUtils.h"
 
 using namespace brickfall;
 

@@ -1,7 +1,7 @@
 #include "tests/shapes/BoardFixture.h"
 
-#include "platform/Random.h"
-#include "platform/SysUtils.h"
+#include "platform/numbers/Random.h"
+#include "platform/numbers/SysUtils.h"
 
 using namespace brickfall;
 

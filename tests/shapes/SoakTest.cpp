@@ -1,4 +1,4 @@
-#include "platform/Random.h"
+#include "platform/numbers/Random.h"
 #include "tests/shapes/BoardFixture.h"
 #include "tests/shapes/ShapesReferee.h"
 
