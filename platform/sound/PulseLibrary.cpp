@@ -29,10 +29,12 @@ std::optional<TPulseLibrary> Open(const char* file) {
 } // namespace
 
 const TPulseLibrary* PulseLibrary(const char* file) {
-    static std::mutex mutex;
-    static std::map<std::string, std::optional<TPulseLibrary>> opened;
-    std::lock_guard lock(mutex);
-    auto found = opened.find(file);
-    if (found == opened.end()) found = opened.emplace(file, Open(file)).first;
+    // Never destroyed: the sound channel's thread runs on while the program's statics
+    // are torn down, and the libraries stay loaded anyway.
+    static auto* mutex = new std::mutex;
+    static auto* opened = new std::map<std::string, std::optional<TPulseLibrary>>;
+    std::lock_guard lock(*mutex);
+    auto found = opened->find(file);
+    if (found == opened->end()) found = opened->emplace(file, Open(file)).first;
     return found->second ? &*found->second : nullptr;
 }
