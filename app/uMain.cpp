@@ -83,12 +83,12 @@ TfrmMain::TfrmMain(QWidget* parent) : TForm(parent) {
 void TfrmMain::setVisible(bool visible) {
     if (!visible || isVisible()) return TForm::setVisible(visible);
     QWidget* focused = focusWidget();
-    const auto children = findChildren<TImage*>(Qt::FindDirectChildrenOnly);
-    for (TImage* image : children)
-        image->setVisible(false);
+    const auto children = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* child : children)
+        child->setVisible(false);
     TForm::setVisible(true);
-    for (TImage* image : children)
-        image->setVisible(true);
+    for (QWidget* child : children)
+        child->setVisible(true);
     if (focused) focused->setFocus();
 }
 
