@@ -5,12 +5,12 @@
 #include "fuzz/FuzzSupport.h"
 #include "platform/text/RtfReader.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QTextDocument>
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(*argc, *argv);
+    static QGuiApplication app(*argc, *argv);
     return 0;
 }
 
