@@ -12,8 +12,10 @@
 #include <QImageReader>
 #include <memory>
 
-TGameWindow::TGameWindow(const QString& title, int speedUpSecond, QWidget* parent)
-    : TForm(parent), FTitle(title), FSpeedUpSecond(speedUpSecond), FAppFolder(::AppFolder()) {
+TGameWindow::TGameWindow(const QString& title, int speedUpSecond, TWriteToggles writeToggles,
+                         QWidget* parent)
+    : TForm(parent), FWriteToggles(writeToggles), FTitle(title), FSpeedUpSecond(speedUpSecond),
+      FAppFolder(::AppFolder()) {
     SetClientSize(590, 561);
     SetColor(clBlack);
     setFont(WindowFont());
@@ -105,6 +107,11 @@ char TGameWindow::LetterOf(QChar key) {
     if (ch >= u'a' && ch <= u'z') return static_cast<char>(ch - u'a' + 'A');
     if (ch >= u'A' && ch <= u'Z') return static_cast<char>(ch);
     return 0;
+}
+
+void TGameWindow::SaveToggles() {
+    FWriteToggles(Options, &FOptionsRead);
+    FOptionsRead = Options;
 }
 
 void TGameWindow::ResetGame() {

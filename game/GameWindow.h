@@ -34,16 +34,27 @@ public:
     // nothing.
     void ApplicationDeactivate();
 
+    // Every way of closing, and the session manager's request, write the switches;
+    // once written they count as read, so a later close keeps what another copy
+    // stores meanwhile for a switch the player leaves alone from then on.
+    void FormClose() override { SaveToggles(); }
+    void FormCommitData() override { SaveToggles(); }
+
     QString AppFolder() const { return FAppFolder; }
     // "Time\n\r" + MM:SS, each part with a leading zero below 10.
     static QString TimeText(int32_t minutes, int32_t seconds);
     static QString ScoreText(int32_t score);
 
 protected:
+    // Writes the switches the player can toggle in play into the options file, given
+    // the options as the window read them (settings/OptionsFile.h).
+    using TWriteToggles = void (*)(const ToptionsRec& options, const ToptionsRec* asRead);
+
     // title: the game's name, "Quorvel (Shapes)" or "Quorvel (Blocks)", which is also
     // the name of its high-score table; speedUpSecond: the second of each minute of
-    // play at which the timed speed-up comes.
-    TGameWindow(const QString& title, int speedUpSecond, QWidget* parent);
+    // play at which the timed speed-up comes; writeToggles: the game's own switches.
+    TGameWindow(const QString& title, int speedUpSecond, TWriteToggles writeToggles,
+                QWidget* parent);
 
     void SetPaused(bool paused);
     // The P key, in both windows.
@@ -67,8 +78,9 @@ protected:
     static char LetterOf(QChar key);
     // Score, time and speed back to their start, paused.
     void ResetGame();
-    // Options as FormCreate read them: on close, a switch the player left alone is not
-    // written over what another copy of the program stored meanwhile.
+    // Options as FormCreate read them, or as the switches were last written: on close, a
+    // switch the player left alone is not written over what another copy of the
+    // program stored meanwhile.
     ToptionsRec FOptionsRead;
     // Page Up, Page Down and Escape act alike in both windows, paused or not. True
     // when the key was one of them.
@@ -78,6 +90,9 @@ protected:
     void EndGame();
 
 private:
+    void SaveToggles();
+
+    TWriteToggles FWriteToggles;
     QString FTitle;
     int FSpeedUpSecond;
     QString FAppFolder;

@@ -3,7 +3,8 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Beep.h"
 
-TfrmGameBlocks::TfrmGameBlocks(QWidget* parent) : TGameWindow("Quorvel (Blocks)", 15, parent) {
+TfrmGameBlocks::TfrmGameBlocks(QWidget* parent)
+    : TGameWindow("Quorvel (Blocks)", 15, WriteBlocksToggles, parent) {
     SetBorder(TBorder::Single, TIcons::CloseOnly);
 
     sysTumblox = new tumblox::TTumblox(this);
@@ -98,8 +99,4 @@ void TfrmGameBlocks::sysTumbloxDeleteBlock(tumblox::TTumblox*) {
 
 void TfrmGameBlocks::sysTumbloxgameOver(tumblox::TTumblox*) {
     EndGame();
-}
-
-void TfrmGameBlocks::FormClose() {
-    WriteBlocksToggles(Options, &FOptionsRead);
 }

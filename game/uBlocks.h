@@ -21,5 +21,4 @@ public:
     void tmrGameTimerTimer();
     void sysTumbloxDeleteBlock(tumblox::TTumblox* Sender);
     void sysTumbloxgameOver(tumblox::TTumblox* Sender);
-    void FormClose() override;
 };

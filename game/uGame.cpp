@@ -3,7 +3,8 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Beep.h"
 
-TfrmGame::TfrmGame(QWidget* parent) : TGameWindow("Quorvel (Shapes)", 30, parent) {
+TfrmGame::TfrmGame(QWidget* parent)
+    : TGameWindow("Quorvel (Shapes)", 30, WriteShapesToggles, parent) {
     SetBorder(TBorder::Single, TIcons::CloseOnly);
 
     sysStacker = new brickfall::TBrickfall(this);
@@ -151,8 +152,4 @@ void TfrmGame::FormKeyPress(QChar& Key) {
         sysStacker->InitPieces();
         break;
     }
-}
-
-void TfrmGame::FormClose() {
-    WriteShapesToggles(Options, &FOptionsRead);
 }

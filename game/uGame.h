@@ -25,7 +25,6 @@ public:
     void sysStackerNewPiece(brickfall::TBrickfall* Sender, int Piece);
     void sysStackerLineFull(brickfall::TBrickfall* Sender, int Lines);
     void sysStackerGameEnd(brickfall::TBrickfall* Sender);
-    void FormClose() override;
 
     // Points for one landing that removed that many rows.
     static int32_t PointsFor(int lines);

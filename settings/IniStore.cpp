@@ -9,15 +9,6 @@
 
 namespace {
 
-// A line break inside a line would split it in two when the file is read again, and
-// an end-of-text byte would end the file there.
-QString OneLine(QString text) {
-    text.replace(u'\r', u' ');
-    text.replace(u'\n', u' ');
-    text.replace(u'\x1A', u' ');
-    return text;
-}
-
 QString Cut(const QString& text) {
     return CutUtf8(text, TIniStore::kMaxText);
 }

@@ -26,9 +26,9 @@ struct TToggle {
     bool ToptionsRec::*Field;
 };
 
-// A switch the player did not touch is not written at all: the file keeps what it
-// holds, also another copy's change or a missing key, and a game closed untouched on
-// a full disk has nothing to write.
+// Every switch is written, creating the file, its section and its keys as needed,
+// but for one the player did not touch whose key another copy of the program changed
+// since this window read it: that copy's value stays.
 void WriteToggles(const QString& section, std::initializer_list<TToggle> toggles,
                   const ToptionsRec& options, const ToptionsRec* asRead) {
     TIniFile(OptionsFileName())
@@ -36,8 +36,11 @@ void WriteToggles(const QString& section, std::initializer_list<TToggle> toggles
             [&](TIniFile::TEdit& ini) {
                 for (const TToggle& toggle : toggles) {
                     const bool value = options.*toggle.Field;
-                    if (asRead && asRead->*toggle.Field == value) continue;
-                    ini.WriteBool(section, QString::fromLatin1(toggle.Key), value);
+                    const QString key = QString::fromLatin1(toggle.Key);
+                    if (asRead && asRead->*toggle.Field == value &&
+                        ini.ReadBool(section, key, kDefaults.*toggle.Field) != value)
+                        continue;
+                    ini.WriteBool(section, key, value);
                 }
             },
             MakeDataFolder);

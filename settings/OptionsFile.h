@@ -39,10 +39,10 @@ QString OptionsFileName();
 // Shapes window, when created: all eight keys of "OptionsShapes".
 ToptionsRec ReadShapesOptions();
 // Shapes window, when closed: the switches the player can toggle during play
-// ("BeepOnDrop", "UseSound", "DrawGrid"). Given the options as the window read them,
-// only the switches the player changed are written, so the file keeps what it holds
-// for the others (another copy's change, a missing key); without them every switch is
-// written as options has it.
+// ("BeepOnDrop", "UseSound", "DrawGrid"), each of them, in this order. Given the
+// options as the window read them, a switch the player left alone stays as it is where
+// another copy changed it in the file meanwhile; without them every switch is written
+// as options has it.
 void WriteShapesToggles(const ToptionsRec& options, const ToptionsRec* asRead = nullptr);
 // Blocks window, when created: the five keys of "OptionsBlocks"; the fields it has no
 // key for keep their defaults.

@@ -27,15 +27,6 @@ TShadowLabel* MakeLabel(QWidget* parent, int left, int top, int width, Qt::Align
     return label;
 }
 
-// A line break in a name would end the row's line in the file, and an end-of-text
-// byte the whole file.
-QString OneLine(QString text) {
-    text.replace(u'\r', u' ');
-    text.replace(u'\n', u' ');
-    text.replace(u'\x1A', u' ');
-    return text;
-}
-
 } // namespace
 
 QString PadScore(int32_t number) {

@@ -66,13 +66,6 @@ TLocation Locate(const QStringList& lines, const QString& section, const QString
     return where;
 }
 
-QString OneLine(QString text) {
-    text.replace(u'\r', u' ');
-    text.replace(u'\n', u' ');
-    text.replace(u'\x1A', u' ');
-    return text;
-}
-
 // Throws EInOutError when the file exists but cannot be read; a missing file is empty.
 TIniLines LoadLines(const QString& fileName) {
     TIniLines lines;

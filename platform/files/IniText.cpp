@@ -202,6 +202,13 @@ void TIniLineSplitter::EndLine() {
     FOnLine(line);
 }
 
+QString OneLine(QString text) {
+    text.replace(u'\r', u' ');
+    text.replace(u'\n', u' ');
+    text.replace(u'\x1A', u' ');
+    return text;
+}
+
 QStringList SplitIniLines(const QByteArray& bytes, qsizetype maxLineBytes) {
     QStringList lines;
     TIniLineSplitter splitter(maxLineBytes, [&lines](const QString& line) { lines.append(line); });

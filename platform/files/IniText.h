@@ -39,6 +39,10 @@ qsizetype Utf8CutLength(const char* data, qsizetype size, qsizetype maxBytes);
 // ending on a whole character.
 QString CutUtf8(const QString& text, qsizetype maxBytes);
 
+// The text with its line breaks (CR, LF) and end-of-text bytes (0x1A) made spaces, so
+// that written into a line of an INI file it can neither add lines nor end the file.
+QString OneLine(QString text);
+
 // Turns INI bytes into lines. A line ends at CR, at CR LF or at a lone LF (files
 // saved on this platform end their lines with LF alone); a 0x1A byte ends the text.
 // A UTF-8 byte-order mark that some editors put first is dropped, so it cannot hide

@@ -84,6 +84,10 @@ public:
     virtual void FormKeyDown(int& key) { (void)key; }
     virtual void FormKeyPress(QChar& key) { (void)key; }
     virtual void FormClose() {}
+    // The session manager asks for the player's data now: it may be saving a
+    // checkpoint, or the player may still cancel the logout. Writes what a close would
+    // keep; the window goes on as it was.
+    virtual void FormCommitData() {}
 
 protected:
     bool event(QEvent* event) override;

@@ -1,5 +1,8 @@
 #include "platform/ui/SessionEnd.h"
 
+#include "platform/ui/Application.h"
+#include "platform/ui/Form.h"
+
 #include <QApplication>
 #include <QSocketNotifier>
 #include <QWidget>
@@ -7,6 +10,7 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <thread>
@@ -42,6 +46,23 @@ void CloseWindows() {
         if (window->isVisible()) window->close();
 }
 
+// Each open window writes what its close would keep, and stays open. A refused write
+// is told on the standard error: a box here would hold up the session manager, which
+// waits for the answer, and the close that follows, if the session does end, tries
+// again.
+void CommitData() {
+    if (gEnding.load()) return;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* form = dynamic_cast<TForm*>(window);
+        if (!form || !form->isVisible()) continue;
+        try {
+            form->FormCommitData();
+        } catch (const std::exception& error) {
+            std::fprintf(stderr, "%s: %s\n", qUtf8Printable(Application::Title()), error.what());
+        }
+    }
+}
+
 } // namespace
 
 namespace SessionEnd {
@@ -66,7 +87,7 @@ void Install() {
     for (const int number : {SIGTERM, SIGHUP, SIGINT})
         ::sigaction(number, &action, nullptr);
 
-    QObject::connect(qApp, &QGuiApplication::commitDataRequest, qApp, [] { EndSession(); });
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, qApp, [] { CommitData(); });
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp, [] { EndSession(); });
 }
 

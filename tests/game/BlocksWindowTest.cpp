@@ -179,6 +179,15 @@ TEST_F(BlocksWindow, BeepAndSoundToggledInPlayAreSavedOnClose) {
     EXPECT_TRUE(sounds.isEmpty());
 }
 
+TEST_F(BlocksWindow, AnUntouchedCloseAddsItsSectionWithBothSwitches) {
+    WriteBytes("Quorvel.cfg", "[OptionsShapes]\r\nPlayerName=Sam\r\n");
+    TfrmGameBlocks& w = Open();
+    w.Close();
+    Settle();
+    EXPECT_EQ(ReadBytes("Quorvel.cfg"), "[OptionsShapes]\r\nPlayerName=Sam\r\n\r\n"
+                                        "[OptionsBlocks]\r\nBeepOnDrop=1\r\nUseSound=1\r\n");
+}
+
 TEST_F(BlocksWindow, ClosingKeepsWhatAnotherCopyConfirmedMeanwhileBesideTheSwitchPressedHere) {
     TfrmGameBlocks& w = Open();
     // Another copy of the program: its options dialog is confirmed during this game.

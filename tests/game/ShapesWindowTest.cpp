@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QtEndian>
 #include <memory>
 
@@ -210,7 +209,7 @@ TEST_F(ShapesWindow, AGameDroppedToTheTopEndsInTheTableAndClosesTheWindow) {
     EXPECT_TRUE(ini.startsWith("[Quorvel (Shapes)]\r\nCount=10\r\n")) << ini.toStdString();
     EXPECT_TRUE(ini.contains("," + w.Options.PlayerName) || w.Score < 10);
     const QString cfg = QString::fromUtf8(ReadBytes("Quorvel.cfg"));
-    EXPECT_EQ(cfg, "[OptionsShapes]\r\nBeepOnDrop=0\r\n");
+    EXPECT_EQ(cfg, "[OptionsShapes]\r\nBeepOnDrop=0\r\nUseSound=1\r\nDrawGrid=1\r\n");
     // Keys after the end do nothing.
     const QString after = Piece();
     Key(vk::Left);
@@ -246,8 +245,9 @@ TEST_F(ShapesWindow, EscapeAsksAndOnlyYesClosesWithoutATableEntry) {
     EXPECT_TRUE(w.Closed());
     EXPECT_TRUE(Modals.empty());
     EXPECT_TRUE(ReadBytes("Quorvel.ini").isEmpty());
-    // No switch was pressed: nothing to write, so a full disk has nothing to refuse.
-    EXPECT_FALSE(QFileInfo::exists(PathOf("Quorvel.cfg")));
+    // No switch was pressed, and no file was there: the close makes it, every switch in.
+    EXPECT_EQ(ReadBytes("Quorvel.cfg"),
+              "[OptionsShapes]\r\nBeepOnDrop=1\r\nUseSound=1\r\nDrawGrid=1\r\n");
 }
 
 TEST_F(ShapesWindow, ClosingKeepsWhatAnotherCopyConfirmedMeanwhileBesideTheSwitchPressedHere) {
@@ -265,6 +265,20 @@ TEST_F(ShapesWindow, ClosingKeepsWhatAnotherCopyConfirmedMeanwhileBesideTheSwitc
     EXPECT_TRUE(cfg.startsWith("[OptionsShapes]\r\nPlayerName=Ann\r\nShowPiece=1\r\n"
                                "BeepOnDrop=0\r\nUseSound=0\r\nDrawGrid=0\r\n"))
         << cfg.toStdString();
+}
+
+TEST_F(ShapesWindow, TheSessionsSaveWritesTheSwitchesAndALaterCloseKeepsAnotherCopysChange) {
+    TfrmGame& w = Open();
+    Char('b');
+    w.FormCommitData();
+    EXPECT_FALSE(w.Closed());
+    EXPECT_EQ(ReadBytes("Quorvel.cfg"),
+              "[OptionsShapes]\r\nBeepOnDrop=0\r\nUseSound=1\r\nDrawGrid=1\r\n");
+    // Another copy turns the beep on again; this game leaves it alone from then on.
+    WriteDialogOptions(TGameOptions{});
+    w.Close();
+    Settle();
+    EXPECT_TRUE(ReadBytes("Quorvel.cfg").contains("\r\nBeepOnDrop=1\r\n"));
 }
 
 TEST_F(ShapesWindow, NewGameKeyResetsScoreTimeAndSpeedAndPauses) {

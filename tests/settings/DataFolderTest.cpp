@@ -113,12 +113,13 @@ TEST_F(DataFolderTest, AFolderTheUserCannotWriteSendsBothFilesToTheUsersOwnDataF
 QStringList Refused(const QString& cfg, const QString& ini, const QString& reason) {
     return {"view: Unable to write to " + ini + ": " + reason, "view: row 1 000000009,Player 9",
             "options: Unable to write to " + cfg + ": " + reason,
+            "untouched: Unable to write to " + cfg + ": " + reason,
             "toggled: Unable to write to " + cfg + ": " + reason};
 }
 
 TEST_F(DataFolderTest, AFolderTheUserCannotWriteIsNamedWithItsReasonAndLosesNothing) {
     // The data folder is there, read-only: every refused write says why, the table
-    // from the menu is still shown, a game closed untouched has nothing to write, and
+    // from the menu is still shown, a game closed untouched says so as well, and
     // neither file changes by a byte.
     const QString data = "home/.local/share/Quorvel";
     ASSERT_TRUE(QDir(Path("home")).mkpath(".local/share/Quorvel"));
@@ -150,7 +151,7 @@ TEST_F(DataFolderTest, AFolderTheUserCannotWriteIsNamedWithItsReasonAndLosesNoth
         "Unable to create the folder " + Path(data) + "/: " + qt_error_string(EACCES);
     EXPECT_EQ(RunAsNobody({}, {"player"}),
               QStringList({"view: " + folder, "view: row 1 000000009,Player 9",
-                           "options: " + folder, "toggled: " + folder}));
+                           "options: " + folder, "untouched: " + folder, "toggled: " + folder}));
     EXPECT_FALSE(QFileInfo::exists(Path(data)));
 }
 
