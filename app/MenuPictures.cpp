@@ -298,29 +298,38 @@ QImage DrawMenuBackground() {
     return image;
 }
 
+// Each is drawn in bold 11-pixel letters at the top of a 72-pixel picture, squeezed
+// where it is wider than 64 pixels.
 QString MenuPictureTitle(TMenuPicture picture) {
     switch (picture) {
     case TMenuPicture::Shapes:
-        return QStringLiteral("QuorvelShapes");
+        //: The main menu's button that starts Shapes: the program's and the game's name in one word
+        return QStringLiteral(QT_TRANSLATE_NOOP("TfrmMain", "QuorvelShapes"));
     case TMenuPicture::Blocks:
-        return QStringLiteral("QuorvelBlocks");
+        //: The main menu's button that starts Blocks: the program's and the game's name in one word
+        return QStringLiteral(QT_TRANSLATE_NOOP("TfrmMain", "QuorvelBlocks"));
     case TMenuPicture::HighScore:
-        return QStringLiteral("High Score");
+        //: The main menu's button that shows a game's table of the ten best scores
+        return QStringLiteral(QT_TRANSLATE_NOOP("TfrmMain", "High Score"));
     case TMenuPicture::Options:
-        return QStringLiteral("Options");
+        return QStringLiteral(QT_TRANSLATE_NOOP("TfrmMain", "Options"));
     case TMenuPicture::Instructions:
-        return QStringLiteral("Instructions");
+        return QStringLiteral(QT_TRANSLATE_NOOP("TfrmMain", "Instructions"));
     case TMenuPicture::Exit:
         break;
     }
-    return QStringLiteral("Exit");
+    return QStringLiteral(QT_TRANSLATE_NOOP("TfrmMain", "Exit"));
 }
 
 QImage DrawMenuPicture(TMenuPicture picture) {
+    return DrawMenuPicture(picture, MenuPictureTitle(picture));
+}
+
+QImage DrawMenuPicture(TMenuPicture picture, const QString& title) {
     QImage image(kSize, kSize, QImage::Format_RGB888);
     QPainter p(&image);
     DrawTile(p);
-    DrawTitle(p, MenuPictureTitle(picture));
+    DrawTitle(p, title);
     switch (picture) {
     case TMenuPicture::Shapes:
         DrawShapesWindow(p);

@@ -1,6 +1,7 @@
 #include "app/uMain.h"
 #include "platform/sound/Sound.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Language.h"
 #include "platform/ui/SessionEnd.h"
 
 #include <QApplication>
@@ -25,6 +26,16 @@ struct THeldMessage {
     int Line;
     QString Text;
 };
+
+// The program's texts for the terminal, in the language found.
+QString Tr(const char* text) {
+    return Language::Translate("Main", text);
+}
+
+// False when the text could not be written.
+bool Say(FILE* stream, const QString& text) {
+    return std::fputs(text.toLocal8Bit().constData(), stream) >= 0 && std::fflush(stream) == 0;
+}
 
 QtMessageHandler gPrevious = nullptr;
 QList<THeldMessage> gHeld;
@@ -54,20 +65,31 @@ void HoldStartMessage(QtMsgType type, const QMessageLogContext& context, const Q
         (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
          qgetenv("XDG_SESSION_TYPE") == "wayland") &&
         !WaylandPluginFound()) {
-        std::fprintf(stderr,
-                     "Quorvel needs Qt's Wayland plugin on this Wayland desktop, which has no X "
-                     "server: install the package qt6-wayland\n");
+        Say(stderr, Tr(QT_TRANSLATE_NOOP("Main", "Quorvel needs Qt's Wayland plugin on this "
+                                                 "Wayland desktop, which has no X server: "
+                                                 "install the package qt6-wayland\n")));
         std::_Exit(1);
     }
-    const QByteArray why = display.isEmpty() && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-                               ? QByteArray("and none is set")
-                               : "and " +
-                                     (display.isEmpty() ? "the one set" : "DISPLAY=" + display) +
-                                     " cannot be opened";
-    std::fprintf(stderr,
-                 "Quorvel needs a graphical display, %s: start it on a desktop, or under a "
-                 "virtual display with xvfb-run -a %s\n",
-                 why.constData(), gCommand.constData());
+    const QString command = QString::fromLocal8Bit(gCommand);
+    QString why;
+    if (display.isEmpty() && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        why = Tr(QT_TRANSLATE_NOOP("Main", "Quorvel needs a graphical display, and none is set: "
+                                           "start it on a desktop, or under a virtual display "
+                                           "with xvfb-run -a %1\n"))
+                  .arg(command);
+    else if (display.isEmpty())
+        why = Tr(QT_TRANSLATE_NOOP("Main",
+                                   "Quorvel needs a graphical display, and the one set cannot "
+                                   "be opened: start it on a desktop, or under a virtual "
+                                   "display with xvfb-run -a %1\n"))
+                  .arg(command);
+    else
+        why =
+            Tr(QT_TRANSLATE_NOOP("Main", "Quorvel needs a graphical display, and DISPLAY=%1 cannot "
+                                         "be opened: start it on a desktop, or under a virtual "
+                                         "display with xvfb-run -a %2\n"))
+                .arg(QString::fromLocal8Bit(display), command);
+    Say(stderr, why);
     std::_Exit(1);
 }
 
@@ -104,19 +126,23 @@ protected:
 // exit status: 1 when the answer could not be written.
 int AnswerOption(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
-        const char* text = nullptr;
+        QString text;
         if (std::strcmp(argv[i], "--version") == 0)
-            text = "Quorvel " QUORVEL_VERSION "\n";
+            text = QStringLiteral("Quorvel " QUORVEL_VERSION "\n");
         else if (std::strcmp(argv[i], "--help") == 0)
-            text = "Usage: quorvel [--help | --version]\n"
-                   "Two falling-block puzzle games, Shapes and Blocks, started from one menu.\n"
-                   "Opens its window on the graphical display; other arguments are ignored.\n"
-                   "\n"
-                   "  --help     print this help and exit\n"
-                   "  --version  print the version and exit\n";
-        if (text == nullptr) continue;
-        if (std::fputs(text, stdout) < 0 || std::fflush(stdout) != 0) {
-            std::fprintf(stderr, "Quorvel: cannot write to the standard output\n");
+            text = Tr(QT_TRANSLATE_NOOP(
+                "Main", "Usage: quorvel [--help | --version]\n"
+                        "Two falling-block puzzle games, Shapes and Blocks, started from one "
+                        "menu.\n"
+                        "Opens its window on the graphical display; other arguments are ignored.\n"
+                        "\n"
+                        "  --help     print this help and exit\n"
+                        "  --version  print the version and exit\n"));
+        else
+            continue;
+        if (!Say(stdout, text)) {
+            Say(stderr, Tr(QT_TRANSLATE_NOOP("Main", "Quorvel: cannot write to the standard "
+                                                     "output\n")));
             return 1;
         }
         return 0;
@@ -127,6 +153,7 @@ int AnswerOption(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
+    Language::Load();
     if (const int status = AnswerOption(argc, argv); status >= 0) return status;
     // A platform the user chose (offscreen, vnc, ...) is left to say what it says.
     const bool platformChosen = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
@@ -136,6 +163,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     if (!platformChosen) ReleaseStartMessages();
+    Language::Install();
     Application::SetTitle(QStringLiteral("Quorvel"));
     SessionEnd::Install();
     TfrmMain frmMain;

@@ -4,12 +4,13 @@
 #include "platform/numbers/SysUtils.h"
 #include "platform/text/RtfReader.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Language.h"
 
 #include <QFile>
 
 TfrmInst::TfrmInst(QWidget* owner) : TForm(owner) {
     SetBorder(TBorder::Single, TIcons::CloseOnly);
-    SetCaption(QStringLiteral("Instructions"));
+    SetCaption(tr("Instructions"));
     SetColor(clBtnFace);
     SetClientSize(795, 459);
 
@@ -23,7 +24,7 @@ TfrmInst::TfrmInst(QWidget* owner) : TForm(owner) {
 
     Panel1 = new QWidget(this);
     Panel1->setGeometry(0, 434, 795, 25);
-    Button1 = new QPushButton(QStringLiteral("&Close"), Panel1);
+    Button1 = new QPushButton(tr("&Close"), Panel1);
     Button1->setGeometry(3, 0, 790, 25);
     Button1->setAutoDefault(true);
     QObject::connect(Button1, &QPushButton::clicked, this,
@@ -34,15 +35,15 @@ TfrmInst::TfrmInst(QWidget* owner) : TForm(owner) {
 }
 
 void TfrmInst::FormCreate() {
-    const QString path = AppFolder() + QStringLiteral("Instructions.rtf");
+    const QString folder = AppFolder();
+    const QString path = folder + Language::LocalFileName(folder, QStringLiteral("Instructions"),
+                                                          QStringLiteral(".rtf"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw Exception(
-            QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+        throw Exception(tr("Cannot open file \"%1\". %2").arg(path, file.errorString()));
     const QByteArray rtf = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw Exception(
-            QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+        throw Exception(tr("Cannot open file \"%1\". %2").arg(path, file.errorString()));
     ReadRtf(rtf, *ins->document());
     ins->moveCursor(QTextCursor::Start);
 }

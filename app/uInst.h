@@ -2,6 +2,7 @@
 
 #include "platform/ui/Form.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QWidget>
@@ -10,6 +11,8 @@
 // above a "&Close" button. A file that cannot be read is reported and the viewer
 // opens empty.
 class TfrmInst : public TForm {
+    Q_DECLARE_TR_FUNCTIONS(TfrmInst)
+
 public:
     explicit TfrmInst(QWidget* owner = nullptr);
 

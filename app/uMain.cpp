@@ -8,6 +8,7 @@
 #include "game/uGame.h"
 #include "platform/files/AppPath.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Language.h"
 #include "settings/uHighScoreTable.h"
 #include "settings/uOptions.h"
 
@@ -20,7 +21,9 @@ namespace {
 TImage* Button(QWidget* parent, int left, int top, TMenuPicture picture) {
     auto* image = new TImage(parent);
     image->SetBounds(left, top, 72, 72);
-    image->SetPicture(MenuPicture(picture));
+    image->SetPicture(MenuPicture(picture, Language::Code()));
+    // A screen reader reads the title drawn at the picture's top.
+    image->setAccessibleName(TfrmMain::tr(MenuPictureTitle(picture).toUtf8().constData()));
     image->setCursor(Qt::PointingHandCursor);
     // Not by a click: the mouse leaves the focus mark where it was.
     image->setFocusPolicy(Qt::TabFocus);
@@ -37,7 +40,7 @@ template <class TWindow> void ShowAndDestroy(QWidget* owner) {
 
 TfrmMain::TfrmMain(QWidget* parent) : TForm(parent) {
     SetBorder(TBorder::None);
-    SetCaption(QStringLiteral("Welcome To Quorvel"));
+    SetCaption(tr("Welcome To Quorvel"));
     SetColor(clBtnFace);
     SetClientSize(284, 181);
 
@@ -117,7 +120,7 @@ void TfrmMain::Image6Click() {
     if (chooser->ShowModal() != QDialog::Accepted) return;
     const auto table = std::make_unique<TfrmHigh>(this);
     table->Score = 0;
-    table->GameName = chooser->cboList->currentText();
+    table->GameName = chooser->GameName();
     table->PlayerName = QStringLiteral("Play To Get Here");
     table->UpdateTable();
     table->ShowModal();

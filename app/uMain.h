@@ -4,6 +4,7 @@
 #include "platform/sound/WavePlayer.h"
 #include "platform/ui/Form.h"
 
+#include <QCoreApplication>
 #include <array>
 
 // The main menu: a borderless window of six picture buttons over a gradient. Every
@@ -13,6 +14,8 @@
 // opened from the menu has closed; the arrows move it within the grid and stop at
 // its edges, Tab and Shift+Tab go in reading order, Return, Enter and Space click.
 class TfrmMain : public TForm {
+    Q_DECLARE_TR_FUNCTIONS(TfrmMain)
+
 public:
     explicit TfrmMain(QWidget* parent = nullptr);
 

@@ -1,22 +1,25 @@
 #include "app/uSelector.h"
 
 #include "platform/ui/Application.h"
+#include "settings/uHighScoreTable.h"
 
 TfrmSelect::TfrmSelect(QWidget* owner) : TForm(owner) {
     SetBorder(TBorder::Dialog);
-    SetCaption(QStringLiteral("Which Game ?"));
+    SetCaption(tr("Which Game ?"));
     SetColor(clBtnFace);
     SetClientSize(229, 50);
 
     // Created in their tab order: OK first, so that it holds the focus.
-    Button1 = new QPushButton(QStringLiteral("&OK"), this);
+    Button1 = new QPushButton(tr("&OK"), this);
     Button1->setGeometry(0, 25, 75, 25);
-    Button2 = new QPushButton(QStringLiteral("&Cancel"), this);
+    Button2 = new QPushButton(tr("&Cancel"), this);
     Button2->setGeometry(153, 25, 75, 25);
     cboList = new QComboBox(this);
     cboList->setGeometry(1, 0, 228, 21);
     cboList->setEditable(false);
-    cboList->addItems({QStringLiteral("Quorvel (Shapes)"), QStringLiteral("Quorvel (Blocks)")});
+    for (const char* game : {QT_TRANSLATE_NOOP("Game", "Quorvel (Shapes)"),
+                             QT_TRANSLATE_NOOP("Game", "Quorvel (Blocks)")})
+        cboList->addItem(GameTitle(QString::fromLatin1(game)), QString::fromLatin1(game));
     // A focused button takes Enter; no button answers Enter for another.
     Button1->setAutoDefault(true);
     Button2->setAutoDefault(true);
@@ -38,7 +41,7 @@ TfrmSelect::TfrmSelect(QWidget* owner) : TForm(owner) {
 
 void TfrmSelect::FormCreate() {
     cboList->setCurrentIndex(0);
-    cboList->setCurrentText(QStringLiteral("Quorvel (Shapes)"));
+    cboList->setCurrentText(GameTitle(QStringLiteral("Quorvel (Shapes)")));
 }
 
 void TfrmSelect::cboListChange() {

@@ -38,16 +38,18 @@ TGameWindow::TGameWindow(const QString& title, int speedUpSecond, TWriteToggles 
 }
 
 QString TGameWindow::TimeText(int32_t minutes, int32_t seconds) {
-    return "Time\n\r" + ZeroPad(minutes, 2) + ":" + ZeroPad(seconds, 2);
+    return tr("Time") + "\n\r" + ZeroPad(minutes, 2) + ":" + ZeroPad(seconds, 2);
 }
 
 QString TGameWindow::ScoreText(int32_t score) {
-    return "Score\n\r" + QString::number(score);
+    return tr("Score") + "\n\r" + QString::number(score);
 }
 
 void TGameWindow::SetPaused(bool paused) {
     Paused = paused;
-    SetCaption(paused ? "Paused - " + FTitle : FTitle);
+    const QString title = GameTitle(FTitle);
+    //: The window's caption while the game waits for P; %1 is the game's name
+    SetCaption(paused ? tr("Paused - %1").arg(title) : title);
     // A paused game would only be woken each second to do nothing.
     tmrGameTimer.SetHeld(paused);
     tmrTimeCode.SetHeld(paused);
@@ -59,7 +61,7 @@ void TGameWindow::LoadBackground() {
     const QImage picture = reader.read();
     if (picture.isNull()) {
         Application::HandleException(
-            Exception("Cannot load the picture \"" + path + "\". " + reader.errorString()));
+            Exception(tr("Cannot load the picture \"%1\". %2").arg(path, reader.errorString())));
         return;
     }
     imgBG->setPixmap(QPixmap::fromImage(picture));
@@ -120,8 +122,8 @@ void TGameWindow::ResetGame() {
     Minutes = 0;
     SetPaused(true);
     tmrGameTimer.SetInterval(1000);
-    lblScore->SetCaption("Score");
-    lblTime->SetCaption("Time");
+    lblScore->SetCaption(tr("Score"));
+    lblTime->SetCaption(tr("Time"));
 }
 
 bool TGameWindow::CommonKeyDown(int key) {
@@ -134,7 +136,7 @@ bool TGameWindow::CommonKeyDown(int key) {
         return true;
     case vk::Escape:
         // The question does not pause the game: the timers go on meanwhile.
-        if (ConfirmDlg("Are you sure you want to quit ?", "Confirm")) Close();
+        if (ConfirmDlg(tr("Are you sure you want to quit ?"), tr("Confirm"))) Close();
         return true;
     default:
         return false;

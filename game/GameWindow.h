@@ -6,6 +6,7 @@
 #include "platform/ui/Timer.h"
 #include "settings/OptionsFile.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 // What the Shapes and the Blocks windows do alike: the pause flag and its caption,
@@ -13,6 +14,8 @@
 // background picture, sounds, the quit question and the end of a game into the
 // high-score table.
 class TGameWindow : public TForm {
+    Q_DECLARE_TR_FUNCTIONS(TGameWindow)
+
 public:
     ToptionsRec Options;
     bool Paused = true;

@@ -4,7 +4,7 @@
 #include "platform/ui/Beep.h"
 
 TfrmGameBlocks::TfrmGameBlocks(QWidget* parent)
-    : TGameWindow("Quorvel (Blocks)", 15, WriteBlocksToggles, parent) {
+    : TGameWindow(QT_TRANSLATE_NOOP("Game", "Quorvel (Blocks)"), 15, WriteBlocksToggles, parent) {
     SetBorder(TBorder::Single, TIcons::CloseOnly);
 
     sysTumblox = new tumblox::TTumblox(this);
@@ -16,10 +16,12 @@ TfrmGameBlocks::TfrmGameBlocks(QWidget* parent)
     sysTumblox->SetOnDeleteBlock([this](tumblox::TTumblox* s) { sysTumbloxDeleteBlock(s); });
     sysTumblox->SetOngameOver([this](tumblox::TTumblox* s) { sysTumbloxgameOver(s); });
 
-    lblScore = new TTextPanel(this, 418, 26, 158, 55, "Score");
-    lblTime = new TTextPanel(this, 418, 92, 158, 55, "Time");
-    StaticText1 = new TTextPanel(this, 422, 161, 149, 45, "Quorvel Blocks");
-    StaticText2 = new TTextPanel(this, 421, 425, 149, 45, "Stack them, match three");
+    lblScore = new TTextPanel(this, 418, 26, 158, 55, tr("Score"));
+    lblTime = new TTextPanel(this, 418, 92, 158, 55, tr("Time"));
+    //: The game's name on a panel of its window
+    StaticText1 = new TTextPanel(this, 422, 161, 149, 45, tr("Quorvel Blocks"));
+    //: The game's motto on a panel of its window: stack the blocks, line up three of a colour
+    StaticText2 = new TTextPanel(this, 421, 425, 149, 45, tr("Stack them, match three"));
 
     tmrGameTimer.SetOnTimer([this] { tmrGameTimerTimer(); });
     CenterOnScreen();

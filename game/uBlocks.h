@@ -2,12 +2,15 @@
 
 #include "blocks/Tumblox.h"
 #include "game/GameWindow.h"
+#include <QCoreApplication>
 
 // The window in which Blocks is played. It opens paused; P starts and pauses play.
 // Every removed block scores 10 and may speed the game up; the board's game over
 // or the Home key ends the game in the Blocks high-score table, after which the
 // window closes.
 class TfrmGameBlocks : public TGameWindow {
+    Q_DECLARE_TR_FUNCTIONS(TfrmGameBlocks)
+
 public:
     explicit TfrmGameBlocks(QWidget* parent = nullptr);
 

@@ -4,7 +4,7 @@
 #include "platform/ui/Beep.h"
 
 TfrmGame::TfrmGame(QWidget* parent)
-    : TGameWindow("Quorvel (Shapes)", 30, WriteShapesToggles, parent) {
+    : TGameWindow(QT_TRANSLATE_NOOP("Game", "Quorvel (Shapes)"), 30, WriteShapesToggles, parent) {
     SetBorder(TBorder::Single, TIcons::CloseOnly);
 
     sysStacker = new brickfall::TBrickfall(this);
@@ -26,10 +26,10 @@ TfrmGame::TfrmGame(QWidget* parent)
     NextWin = new TGraphicControl(this);
     NextWin->SetBounds(419, 446, 153, 89);
 
-    lblNextPeice = new TTextPanel(this, 417, 420, 158, 24, "Next Piece");
-    lblScore = new TTextPanel(this, 418, 26, 158, 55, "Score");
-    lblTime = new TTextPanel(this, 418, 92, 158, 55, "Time");
-    lblBonus = new TTextPanel(this, 418, 157, 158, 127, "Line Bonus");
+    lblNextPeice = new TTextPanel(this, 417, 420, 158, 24, tr("Next Piece"));
+    lblScore = new TTextPanel(this, 418, 26, 158, 55, tr("Score"));
+    lblTime = new TTextPanel(this, 418, 92, 158, 55, tr("Time"));
+    lblBonus = new TTextPanel(this, 418, 157, 158, 127, tr("Line Bonus"));
 
     pbar1 = new TGradProgress(this);
     pbar1->SetBounds(473, 29, 101, 19);
@@ -90,8 +90,11 @@ int32_t TfrmGame::PointsFor(int lines) {
 void TfrmGame::sysStackerLineFull(brickfall::TBrickfall*, int Lines) {
     const int32_t points = PointsFor(Lines);
     AddScore(points);
-    lblBonus->SetCaption("Line Bonus\n\rLines =" + QString::number(Lines) + "\n\r" +
-                         "Points = " + QString::number(points));
+    lblBonus->SetCaption(tr("Line Bonus") + "\n\r" +
+                         //: The rows the last landing completed, on a line of the bonus panel
+                         tr("Lines =%1").arg(Lines) + "\n\r" +
+                         //: The points the last landing earned, on a line of the bonus panel
+                         tr("Points = %1").arg(points));
     // Once per landing, however many rows it removed.
     if (SpeedsUpOnCompletion()) SpeedUp(10);
     PlaySound("Line Done.wav");
@@ -147,7 +150,7 @@ void TfrmGame::FormKeyPress(QChar& Key) {
     case 'N':
         if (Paused) break;
         ResetGame();
-        lblBonus->SetCaption("Lines Bonus");
+        lblBonus->SetCaption(tr("Lines Bonus"));
         sysStacker->NewGame();
         sysStacker->InitPieces();
         break;

@@ -3,12 +3,15 @@
 #include "game/GameWindow.h"
 #include "game/GradProgress.h"
 #include "shapes/Brickfall.h"
+#include <QCoreApplication>
 
 // The window in which Shapes is played. It opens paused; P starts and pauses play.
 // The game timer steps the board, the keys move and turn the piece, completed rows
 // score and may speed the game up, and a lost game ends in the Shapes high-score
 // table, after which the window closes.
 class TfrmGame : public TGameWindow {
+    Q_DECLARE_TR_FUNCTIONS(TfrmGame)
+
 public:
     explicit TfrmGame(QWidget* parent = nullptr);
 

@@ -33,6 +33,10 @@ QString PadScore(int32_t number) {
     return ZeroPad(number, 9);
 }
 
+QString GameTitle(const QString& gameName) {
+    return QCoreApplication::translate("Game", gameName.toUtf8().constData());
+}
+
 QString HighScoreFileName() {
     return DataFileName(QStringLiteral(".ini"));
 }
@@ -42,11 +46,11 @@ TfrmHigh::TfrmHigh(QWidget* owner) : TForm(owner) {
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     SetClientSize(389, 319);
     SetColor(clBlack);
-    SetCaption(QStringLiteral("Highscores"));
+    SetCaption(tr("Highscores"));
     setFont(WindowFont());
 
     // Created first so that it comes first in the tab order and holds the focus.
-    btnOK = new QPushButton(QStringLiteral("&OK"), this);
+    btnOK = new QPushButton(tr("&OK"), this);
     btnOK->setGeometry(157, 283, 75, 25);
     btnOK->setAutoDefault(true);
     btnOK->setDefault(true);
@@ -83,11 +87,11 @@ TfrmHigh::TfrmHigh(QWidget* owner) : TForm(owner) {
 }
 
 void TfrmHigh::UpdateTable() {
-    SetCaption(QStringLiteral("Highest Scores ") + GameName);
+    //: The table's caption; %1 is the game's name
+    SetCaption(tr("Highest Scores %1").arg(GameTitle(GameName)));
     if (PlayerName.isEmpty()) {
         QString name;
-        if (InputQuery(QStringLiteral("Highscores"), QStringLiteral("Please Enter Your Name"), name,
-                       255))
+        if (InputQuery(tr("Highscores"), tr("Please Enter Your Name"), name, 255))
             PlayerName = name;
     }
 

@@ -3,6 +3,7 @@
 #include "platform/ui/Form.h"
 #include "settings/ShadowLabel.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QString>
 #include <QStringList>
@@ -15,6 +16,11 @@ class TIniStore;
 // characters: 1230 gives '000001230'; longer numbers stay as they are.
 QString PadScore(int32_t number);
 
+// A game's name as the player reads it, in a caption or the chooser: "Quorvel (Shapes)"
+// and "Quorvel (Blocks)" translated. The name itself is the game's section in the
+// high-score file and its table's key, whatever the language.
+QString GameTitle(const QString& gameName);
+
 // The high-score file: the executable's file name with ".ini" in place of its extension,
 // in the data folder (platform/AppPath.h).
 QString HighScoreFileName();
@@ -24,6 +30,8 @@ QString HighScoreFileName();
 // PlayerName, calls UpdateTable, shows it with ShowModal and destroys it; when
 // UpdateTable throws, the caller destroys it without showing it.
 class TfrmHigh : public TForm {
+    Q_DECLARE_TR_FUNCTIONS(TfrmHigh)
+
 public:
     explicit TfrmHigh(QWidget* owner = nullptr);
 

@@ -14,8 +14,20 @@ namespace {
 // The three choices of "Speed Up On", in the order of the radio items.
 enum TSpeedChoice { scLineComplete = 0, scTimer = 1, scBoth = 2 };
 
-const QStringList kSpeedItems{QStringLiteral("Line Complete"), QStringLiteral("Timer"),
-                              QStringLiteral("Both")};
+const char* const kSpeedItems[] = {
+    //: Speed up each time a line is complete (a radio item under "Speed Up On")
+    QT_TRANSLATE_NOOP("TfrmOptions", "Line Complete"),
+    //: Speed up once a minute of play (a radio item under "Speed Up On")
+    QT_TRANSLATE_NOOP("TfrmOptions", "Timer"),
+    //: Speed up on both occasions (a radio item under "Speed Up On")
+    QT_TRANSLATE_NOOP("TfrmOptions", "Both")};
+
+QStringList SpeedItems() {
+    QStringList items;
+    for (const char* item : kSpeedItems)
+        items.append(TfrmOptions::tr(item));
+    return items;
+}
 
 // "Both" when SpeedUpOnBoth, else "Timer"; then "Line Complete" wins when
 // SpeedUpOnLine, so a hand-edited file with both keys true shows "Line Complete".
@@ -108,7 +120,7 @@ void TRadioGroup::PlaceItems() {
 
 TfrmOptions::TfrmOptions(QWidget* owner) : TForm(owner) {
     SetBorder(TBorder::Dialog);
-    SetCaption(QStringLiteral("Quorvel Options"));
+    SetCaption(tr("Quorvel Options"));
     SetColor(clBtnFace);
     setFont(WindowFont());
     SetClientSize(251, 201);
@@ -118,31 +130,35 @@ TfrmOptions::TfrmOptions(QWidget* owner) : TForm(owner) {
     TabbedNotebook1->tabBar()->setFont(WindowFont());
     PageBlocks = new QWidget;
     PageShapes = new QWidget;
-    TabbedNotebook1->addTab(PageBlocks, QStringLiteral("Blocks"));
-    TabbedNotebook1->addTab(PageShapes, QStringLiteral("Shapes"));
+    //: The tab of the game Blocks: the game's name
+    TabbedNotebook1->addTab(PageBlocks, tr("Blocks"));
+    //: The tab of the game Shapes: the game's name
+    TabbedNotebook1->addTab(PageShapes, tr("Shapes"));
 
     // Created in the tab order of their page, which Qt takes as the focus chain.
-    Label2 = Label(PageBlocks, QStringLiteral("Player Name"));
-    chkb_BeepOnDrop = CheckBox(PageBlocks, QStringLiteral("Click On Drop"), 8, 68, 97);
-    chkb_UseSound = CheckBox(PageBlocks, QStringLiteral("Use Sound"), 8, 51, 97);
+    Label2 = Label(PageBlocks, tr("Player Name"));
+    //: A short click of the computer's bell on every step of the falling piece
+    chkb_BeepOnDrop = CheckBox(PageBlocks, tr("Click On Drop"), 8, 68, 97);
+    chkb_UseSound = CheckBox(PageBlocks, tr("Use Sound"), 8, 51, 97);
     txtB_PlayerName = Edit(PageBlocks);
-    rdoB_Speed = new TRadioGroup(PageBlocks, QStringLiteral("Speed Up On"), kSpeedItems);
+    rdoB_Speed = new TRadioGroup(PageBlocks, tr("Speed Up On"), SpeedItems());
     rdoB_Speed->SetBounds(134, 3, 105, 59);
 
-    Label1 = Label(PageShapes, QStringLiteral("Player Name"));
+    Label1 = Label(PageShapes, tr("Player Name"));
     txtS_PlayerName = Edit(PageShapes);
-    rdos_Speed = new TRadioGroup(PageShapes, QStringLiteral("Speed Up On"), kSpeedItems);
+    rdos_Speed = new TRadioGroup(PageShapes, tr("Speed Up On"), SpeedItems());
     rdos_Speed->SetBounds(134, 3, 105, 59);
-    chks_ShowNextPiece = CheckBox(PageShapes, QStringLiteral("Show Next Piece"), 9, 55, 118);
-    chks_UseSound = CheckBox(PageShapes, QStringLiteral("Use Sound"), 9, 71, 97);
-    chks_BeepOnDrop = CheckBox(PageShapes, QStringLiteral("Click On Drop"), 9, 88, 97);
-    chks_UseDefaultPieces = CheckBox(PageShapes, QStringLiteral("Use Easy Pieces"), 9, 105, 97);
-    chks_DrawGrid = CheckBox(PageShapes, QStringLiteral("Grid Visible"), 9, 122, 97);
+    chks_ShowNextPiece = CheckBox(PageShapes, tr("Show Next Piece"), 9, 55, 118);
+    chks_UseSound = CheckBox(PageShapes, tr("Use Sound"), 9, 71, 97);
+    chks_BeepOnDrop = CheckBox(PageShapes, tr("Click On Drop"), 9, 88, 97);
+    //: Play Shapes with the seven classic four-square pieces instead of the harder set
+    chks_UseDefaultPieces = CheckBox(PageShapes, tr("Use Easy Pieces"), 9, 105, 97);
+    chks_DrawGrid = CheckBox(PageShapes, tr("Grid Visible"), 9, 122, 97);
 
     Panel1 = new QWidget(this);
     Panel1->setGeometry(0, 176, 251, 25);
-    Button1 = PanelButton(Panel1, QStringLiteral("&Ok"), 100);
-    Button2 = PanelButton(Panel1, QStringLiteral("&Cancel"), 175);
+    Button1 = PanelButton(Panel1, tr("&Ok"), 100);
+    Button2 = PanelButton(Panel1, tr("&Cancel"), 175);
     QObject::connect(Button1, &QPushButton::clicked, this,
                      [this] { Application::Guard([this] { Button1Click(); }); });
     QObject::connect(Button2, &QPushButton::clicked, this,

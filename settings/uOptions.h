@@ -5,6 +5,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,6 +40,8 @@ private:
 // when "&Ok" is pressed; "&Cancel" and the close box write nothing. Enter and Escape
 // press neither button.
 class TfrmOptions : public TForm {
+    Q_DECLARE_TR_FUNCTIONS(TfrmOptions)
+
 public:
     explicit TfrmOptions(QWidget* owner = nullptr);
 

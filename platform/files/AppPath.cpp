@@ -65,7 +65,7 @@ void MakeDataFolder() {
         const QByteArray name = QFile::encodeName(path);
         if (::mkdir(name.constData(), 0777) == 0 || errno == EEXIST) continue;
         const int error = errno;
-        throw EInOutError(QStringLiteral("Unable to create the folder %1: %2")
+        throw EInOutError(QCoreApplication::translate("Files", "Unable to create the folder %1: %2")
                               .arg(path + QDir::separator(), qt_error_string(error)),
                           error);
     }

@@ -1,5 +1,6 @@
 #include "platform/files/IniText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -226,8 +227,9 @@ QString ErrorText(int errorCode) {
 } // namespace
 
 EInOutError WriteError(const QString& fileName, int errorCode) {
-    return EInOutError(
-        QStringLiteral("Unable to write to %1: %2").arg(fileName, ErrorText(errorCode)), errorCode);
+    return EInOutError(QCoreApplication::translate("Files", "Unable to write to %1: %2")
+                           .arg(fileName, ErrorText(errorCode)),
+                       errorCode);
 }
 
 namespace {
@@ -239,7 +241,8 @@ bool ReadWith(const QString& fileName, qsizetype bufferSize, TIniLineSplitter& s
     if (handle < 0) {
         const int error = errno;
         if (error == ENOENT || error == ENOTDIR) return false;
-        throw EInOutError(QStringLiteral("Unable to read %1: %2").arg(fileName, ErrorText(error)),
+        throw EInOutError(QCoreApplication::translate("Files", "Unable to read %1: %2")
+                              .arg(fileName, ErrorText(error)),
                           error);
     }
     // Only a plain file has an end: a device such as /dev/zero in its place would be
@@ -248,7 +251,8 @@ bool ReadWith(const QString& fileName, qsizetype bufferSize, TIniLineSplitter& s
     if (::fstat(handle, &info) != 0 || !S_ISREG(info.st_mode)) {
         const int error = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
         ::close(handle);
-        throw EInOutError(QStringLiteral("Unable to read %1: %2").arg(fileName, ErrorText(error)),
+        throw EInOutError(QCoreApplication::translate("Files", "Unable to read %1: %2")
+                              .arg(fileName, ErrorText(error)),
                           error);
     }
     const auto buffer =
@@ -259,8 +263,9 @@ bool ReadWith(const QString& fileName, qsizetype bufferSize, TIniLineSplitter& s
             const int error = errno;
             if (error == EINTR) continue;
             ::close(handle);
-            throw EInOutError(
-                QStringLiteral("Unable to read %1: %2").arg(fileName, ErrorText(error)), error);
+            throw EInOutError(QCoreApplication::translate("Files", "Unable to read %1: %2")
+                                  .arg(fileName, ErrorText(error)),
+                              error);
         }
         if (got == 0 || !splitter.Feed(buffer.get(), got)) break;
     }

@@ -6,7 +6,10 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <algorithm>
 
 int VirtualKeyOf(int qtKey) {
@@ -135,7 +138,56 @@ void TForm::Close() {
         Qt::QueuedConnection);
 }
 
+namespace {
+
+// The room the style leaves for a button's text.
+int TextRoom(const QPushButton& button) {
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.text = button.text();
+    return button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button).width();
+}
+
+int TextWidth(const QPushButton& button) {
+    QString text = button.text();
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(u'&');
+    text.replace(u'\x01', u'&');
+    return button.fontMetrics().horizontalAdvance(text);
+}
+
+// Whether the rectangle is free of the button's siblings and inside their parent.
+bool Free(const QPushButton& button, const QRect& rect) {
+    const QWidget* parent = button.parentWidget();
+    if (!parent || !parent->rect().contains(rect)) return false;
+    for (const QObject* child : parent->children()) {
+        const auto* sibling = qobject_cast<const QWidget*>(child);
+        if (sibling && sibling != &button && !sibling->isWindow() && sibling->isVisibleTo(parent) &&
+            sibling->geometry().intersects(rect))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void FitButtonTexts(QWidget& window) {
+    for (QPushButton* button : window.findChildren<QPushButton*>()) {
+        const int lack = TextWidth(*button) - TextRoom(*button);
+        if (lack <= 0) continue;
+        const QRect at = button->geometry();
+        for (const QRect& wider : {at.adjusted(-lack / 2, 0, lack - lack / 2, 0),
+                                   at.adjusted(0, 0, lack, 0), at.adjusted(-lack, 0, 0, 0)}) {
+            if (Free(*button, wider)) {
+                button->setGeometry(wider);
+                break;
+            }
+        }
+    }
+}
+
 bool TForm::event(QEvent* event) {
+    if (event->type() == QEvent::Show) FitButtonTexts(*this);
     // With no window manager nobody gives the keyboard back once a box or window this
     // one opened has closed: it would stay with the root window, keys would go where
     // the pointer is, and another program taking the focus would go unnoticed.

@@ -44,6 +44,12 @@ QPoint FitOnArea(const QRect& frame, const QRect& area);
 using TModalResponder = std::function<int(TForm& form)>;
 void SetModalResponder(TModalResponder responder);
 
+// A button whose text, in the player's language, needs more room than the button has
+// is made wider by what it lacks: about its middle, else to the right, else to the
+// left, where that stays clear of the controls beside it and inside its parent; else
+// it is left as it is.
+void FitButtonTexts(QWidget& window);
+
 class TForm : public QDialog {
 public:
     enum class TBorder { Single, Dialog, None };

@@ -1,0 +1,313 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru">
+<context>
+    <name>Files</name>
+    <message>
+        <source>Unable to create the folder %1: %2</source>
+        <translation>Не удаётся создать папку %1: %2</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: %2</source>
+        <translation>Не удаётся записать в %1: %2</translation>
+    </message>
+    <message>
+        <source>Unable to read %1: %2</source>
+        <translation>Не удаётся прочитать %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>Quorvel (Shapes)</source>
+        <translation>Quorvel (Фигуры)</translation>
+    </message>
+    <message>
+        <source>Quorvel (Blocks)</source>
+        <translation>Quorvel (Блоки)</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>Quorvel needs Qt&apos;s Wayland plugin on this Wayland desktop, which has no X server: install the package qt6-wayland
+</source>
+        <translation>Для работы Quorvel на этом рабочем столе Wayland без X-сервера нужен модуль Wayland для Qt: установите пакет qt6-wayland
+</translation>
+    </message>
+    <message>
+        <source>Quorvel needs a graphical display, and none is set: start it on a desktop, or under a virtual display with xvfb-run -a %1
+</source>
+        <translation>Для работы Quorvel нужен графический дисплей, но он не задан: запустите программу на рабочем столе или на виртуальном дисплее командой xvfb-run -a %1
+</translation>
+    </message>
+    <message>
+        <source>Quorvel needs a graphical display, and the one set cannot be opened: start it on a desktop, or under a virtual display with xvfb-run -a %1
+</source>
+        <translation>Для работы Quorvel нужен графический дисплей, но заданный дисплей не удаётся открыть: запустите программу на рабочем столе или на виртуальном дисплее командой xvfb-run -a %1
+</translation>
+    </message>
+    <message>
+        <source>Quorvel needs a graphical display, and DISPLAY=%1 cannot be opened: start it on a desktop, or under a virtual display with xvfb-run -a %2
+</source>
+        <translation>Для работы Quorvel нужен графический дисплей, но DISPLAY=%1 не удаётся открыть: запустите программу на рабочем столе или на виртуальном дисплее командой xvfb-run -a %2
+</translation>
+    </message>
+    <message>
+        <source>Usage: quorvel [--help | --version]
+Two falling-block puzzle games, Shapes and Blocks, started from one menu.
+Opens its window on the graphical display; other arguments are ignored.
+
+  --help     print this help and exit
+  --version  print the version and exit
+</source>
+        <translation>Использование: quorvel [--help | --version]
+Две игры-головоломки с падающими блоками, «Фигуры» и «Блоки», в одном меню.
+Открывает окно на графическом дисплее; прочие аргументы игнорируются.
+
+  --help     показать эту справку и выйти
+  --version  показать версию и выйти
+</translation>
+    </message>
+    <message>
+        <source>Quorvel: cannot write to the standard output
+</source>
+        <translation>Quorvel: не удаётся писать в стандартный вывод
+</translation>
+    </message>
+</context>
+<context>
+    <name>TGameWindow</name>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Счёт</translation>
+    </message>
+    <message>
+        <source>Paused - %1</source>
+        <extracomment>The window&apos;s caption while the game waits for P; %1 is the game&apos;s name</extracomment>
+        <translation>Пауза — %1</translation>
+    </message>
+    <message>
+        <source>Cannot load the picture &quot;%1&quot;. %2</source>
+        <translation>Не удаётся загрузить изображение «%1». %2</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to quit ?</source>
+        <translation>Вы действительно хотите выйти?</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Подтверждение</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmGame</name>
+    <message>
+        <source>Next Piece</source>
+        <translation>Следующая</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Счёт</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Line Bonus</source>
+        <translation>Бонус за линии</translation>
+    </message>
+    <message>
+        <source>Lines =%1</source>
+        <translation>Линии: %1</translation>
+    </message>
+    <message>
+        <source>Points = %1</source>
+        <translation>Очки: %1</translation>
+    </message>
+    <message>
+        <source>Lines Bonus</source>
+        <translation>Бонус за линии</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmGameBlocks</name>
+    <message>
+        <source>Score</source>
+        <translation>Счёт</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Quorvel Blocks</source>
+        <extracomment>The game&apos;s name on a panel of its window</extracomment>
+        <translation>Quorvel Блоки</translation>
+    </message>
+    <message>
+        <source>Stack them, match three</source>
+        <extracomment>The game&apos;s motto on a panel of its window: stack the blocks, line up three of a colour</extracomment>
+        <translation>Складывай&#xa0;— три&#xa0;в&#xa0;ряд</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmHigh</name>
+    <message>
+        <source>Highscores</source>
+        <translation>Рекорды</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;ОК</translation>
+    </message>
+    <message>
+        <source>Highest Scores %1</source>
+        <extracomment>The table&apos;s caption; %1 is the game&apos;s name</extracomment>
+        <translation>Лучшие результаты: %1</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Введите своё имя</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmInst</name>
+    <message>
+        <source>Instructions</source>
+        <translation>Инструкция</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Закрыть</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Не удаётся открыть файл «%1». %2</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMain</name>
+    <message>
+        <source>QuorvelShapes</source>
+        <extracomment>The main menu&apos;s button that starts Shapes: the program&apos;s and the game&apos;s name in one word</extracomment>
+        <translation>QuorvelФигуры</translation>
+    </message>
+    <message>
+        <source>QuorvelBlocks</source>
+        <extracomment>The main menu&apos;s button that starts Blocks: the program&apos;s and the game&apos;s name in one word</extracomment>
+        <translation>QuorvelБлоки</translation>
+    </message>
+    <message>
+        <source>High Score</source>
+        <extracomment>The main menu&apos;s button that shows a game&apos;s table of the ten best scores</extracomment>
+        <translation>Рекорды</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Инструкция</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Welcome To Quorvel</source>
+        <translation>Добро пожаловать в Quorvel</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmOptions</name>
+    <message>
+        <source>Line Complete</source>
+        <extracomment>Speed up each time a line is complete (a radio item under &quot;Speed Up On&quot;)</extracomment>
+        <translation>За линии</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <extracomment>Speed up once a minute of play (a radio item under &quot;Speed Up On&quot;)</extracomment>
+        <translation>По таймеру</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <extracomment>Speed up on both occasions (a radio item under &quot;Speed Up On&quot;)</extracomment>
+        <translation>Оба способа</translation>
+    </message>
+    <message>
+        <source>Quorvel Options</source>
+        <translation>Настройки Quorvel</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <extracomment>The tab of the game Blocks: the game&apos;s name</extracomment>
+        <translation>Блоки</translation>
+    </message>
+    <message>
+        <source>Shapes</source>
+        <extracomment>The tab of the game Shapes: the game&apos;s name</extracomment>
+        <translation>Фигуры</translation>
+    </message>
+    <message>
+        <source>Player Name</source>
+        <translation>Имя игрока</translation>
+    </message>
+    <message>
+        <source>Click On Drop</source>
+        <extracomment>A short click of the computer&apos;s bell on every step of the falling piece</extracomment>
+        <translation>Щелчок при шаге</translation>
+    </message>
+    <message>
+        <source>Use Sound</source>
+        <translation>Включить звук</translation>
+    </message>
+    <message>
+        <source>Speed Up On</source>
+        <translation>Ускорение</translation>
+    </message>
+    <message>
+        <source>Show Next Piece</source>
+        <translation>Следующая фигура</translation>
+    </message>
+    <message>
+        <source>Use Easy Pieces</source>
+        <extracomment>Play Shapes with the seven classic four-square pieces instead of the harder set</extracomment>
+        <translation>Простые фигуры</translation>
+    </message>
+    <message>
+        <source>Grid Visible</source>
+        <translation>Показать сетку</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;ОК</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmSelect</name>
+    <message>
+        <source>Which Game ?</source>
+        <translation>Какая игра?</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;ОК</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Отмена</translation>
+    </message>
+</context>
+</TS>
