@@ -99,8 +99,18 @@ protected:
 
     // Every control of the window that shows text, as it is laid out now.
     void Check(QWidget& window) {
+        // Buttons are the controls a window may widen for a language.
+        std::vector<std::pair<QWidget*, QRect>> laidOut;
+        for (QPushButton* w : window.findChildren<QPushButton*>())
+            laidOut.emplace_back(w, w->geometry());
         window.show();
         QCoreApplication::processEvents();
+        // In English every button stays where the window put it, to the pixel.
+        if (GetParam() == "C")
+            for (const auto& [w, at] : laidOut)
+                if (w->geometry() != at)
+                    FProblems.push_back(window.windowTitle() + " / " +
+                                        w->metaObject()->className() + ": moved in English");
         const QString name = window.windowTitle();
         Shown(name + " (caption)", name);
         const QRect inside = window.rect();
