@@ -138,6 +138,13 @@ void TForm::Close() {
         Qt::QueuedConnection);
 }
 
+QString WithoutMnemonic(QString text) {
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(u'&');
+    text.replace(u'\x01', u'&');
+    return text;
+}
+
 namespace {
 
 // The room the style leaves for a button's text.
@@ -149,11 +156,7 @@ int TextRoom(const QPushButton& button) {
 }
 
 int TextWidth(const QPushButton& button) {
-    QString text = button.text();
-    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-    text.remove(u'&');
-    text.replace(u'\x01', u'&');
-    return button.fontMetrics().horizontalAdvance(text);
+    return button.fontMetrics().horizontalAdvance(WithoutMnemonic(button.text()));
 }
 
 // Whether the rectangle is free of the button's siblings and inside their parent.

@@ -44,6 +44,10 @@ QPoint FitOnArea(const QRect& frame, const QRect& area);
 using TModalResponder = std::function<int(TForm& form)>;
 void SetModalResponder(TModalResponder responder);
 
+// A control's text as it is shown: a lone "&" marks the accelerator and is not shown,
+// "&&" shows one "&".
+QString WithoutMnemonic(QString text);
+
 // A button whose text, in the player's language, needs more room than the button has
 // is made wider by what it lacks: about its middle, else to the right, else to the
 // left, where that stays clear of the controls beside it and inside its parent; else

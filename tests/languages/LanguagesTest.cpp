@@ -49,14 +49,6 @@ bool LooksTranslated(const QString& text) {
     return text.contains(accented);
 }
 
-QString Plain(QString text) {
-    // "&&" is a shown "&"; a lone "&" marks the accelerator and takes no room.
-    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-    text.remove(u'&');
-    text.replace(u'\x01', u'&');
-    return text;
-}
-
 int Widest(const QFontMetrics& metrics, const QStringList& lines) {
     int widest = 0;
     for (const QString& line : lines)
@@ -136,11 +128,13 @@ protected:
                     continue;
                 const int room = w->style()->subElementRect(contents, &option, w).width();
                 Shown(where, button->text());
-                NeedsRoom(where, button->text(), fm.horizontalAdvance(Plain(button->text())), room);
+                NeedsRoom(where, button->text(),
+                          fm.horizontalAdvance(WithoutMnemonic(button->text())), room);
             } else if (auto* label = qobject_cast<QLabel*>(w)) {
                 if (label->text().isEmpty()) continue;
                 Shown(where, label->text());
-                NeedsRoom(where, label->text(), Widest(fm, Plain(label->text()).split(u'\n')),
+                NeedsRoom(where, label->text(),
+                          Widest(fm, WithoutMnemonic(label->text()).split(u'\n')),
                           label->contentsRect().width());
             } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
                 Shown(where, group->title());
@@ -150,7 +144,7 @@ protected:
                 for (int i = 0; i < tabs->count(); ++i) {
                     Shown(where, tabs->tabText(i));
                     NeedsRoom(where, tabs->tabText(i),
-                              fm.horizontalAdvance(Plain(tabs->tabText(i))) + 8,
+                              fm.horizontalAdvance(WithoutMnemonic(tabs->tabText(i))) + 8,
                               tabs->tabRect(i).width());
                 }
             } else if (auto* list = qobject_cast<QComboBox*>(w)) {
