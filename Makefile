@@ -3,7 +3,8 @@
 #             play the real program in a virtual display (scripts/e2e), end it as a
 #             logout would (scripts/e2e-logout), open every window on screens of
 #             three sizes (scripts/e2e-screens), play it on a
-#             headless Wayland compositor (scripts/e2e-wayland), then build the
+#             headless Wayland compositor (scripts/e2e-wayland), read it through the
+#             screen readers' AT-SPI bus (scripts/e2e-atspi), then build the
 #             Debian package and run lintian on it
 # make bench  install what is missing, build, run the benchmarks, time the start
 # make install    build the program and install it under PREFIX (default ~/.local)
@@ -49,6 +50,7 @@ test: build
 	@./scripts/e2e-logout $(BUILD)/bin
 	@./scripts/e2e-screens $(BUILD)/bin
 	@./scripts/e2e-wayland $(BUILD)/bin
+	@./scripts/e2e-atspi $(BUILD)/bin
 	@./scripts/e2e-install $(BUILD)
 	@JOBS=$(JOBS) ./scripts/deb $(BUILD)
 	@./scripts/deb-lint $(DEB)

@@ -2,27 +2,11 @@
 
 #include "platform/ui/Application.h"
 
-#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
-namespace {
-
-// A picture that takes the focus is a button, and a screen reader is told so, with
-// the picture's accessible name; any other is left to Qt.
-QAccessibleInterface* AccessibleImage(const QString&, QObject* object) {
-    auto* image = dynamic_cast<TImage*>(object);
-    if (!image || image->focusPolicy() == Qt::NoFocus) return nullptr;
-    return new QAccessibleWidget(image, QAccessible::Button);
-}
-
-} // namespace
-
-TImage::TImage(QWidget* parent) : QWidget(parent) {
-    static const bool installed = (QAccessible::installFactory(AccessibleImage), true);
-    (void)installed;
-}
+TImage::TImage(QWidget* parent) : QWidget(parent) {}
 
 QColor TImage::FocusMarkColor() {
     return QColor(255, 128, 0);

@@ -7,6 +7,7 @@
 #include "game/uBlocks.h"
 #include "game/uGame.h"
 #include "platform/files/AppPath.h"
+#include "platform/ui/Accessible.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Language.h"
 #include "settings/uHighScoreTable.h"
@@ -22,8 +23,8 @@ TImage* Button(QWidget* parent, int left, int top, TMenuPicture picture) {
     auto* image = new TImage(parent);
     image->SetBounds(left, top, 72, 72);
     image->SetPicture(MenuPicture(picture, Language::Code()));
-    // A screen reader reads the title drawn at the picture's top.
-    image->setAccessibleName(TfrmMain::tr(MenuPictureTitle(picture).toUtf8().constData()));
+    // A screen reader meets a push button, named once the window is shown.
+    SetAccessibleRole(*image, QAccessible::Button);
     image->setCursor(Qt::PointingHandCursor);
     // Not by a click: the mouse leaves the focus mark where it was.
     image->setFocusPolicy(Qt::TabFocus);
@@ -90,6 +91,11 @@ void TfrmMain::setVisible(bool visible) {
     for (QWidget* child : children)
         child->setVisible(false);
     TForm::setVisible(true);
+    // Naming a control tells the bridge too: each picture is named by the title drawn
+    // at its top (FButtons is in the order of TMenuPicture).
+    for (size_t i = 0; i < FButtons.size(); ++i)
+        FButtons[i]->setAccessibleName(
+            tr(MenuPictureTitle(static_cast<TMenuPicture>(i)).toUtf8().constData()));
     for (QWidget* child : children)
         child->setVisible(true);
     if (focused) focused->setFocus();

@@ -1,5 +1,6 @@
 #include "game/TextPanel.h"
 
+#include "platform/ui/Accessible.h"
 #include "platform/ui/Fonts.h"
 
 #include <QPainter>
@@ -10,11 +11,15 @@ TTextPanel::TTextPanel(QWidget* parent, int left, int top, int width, int height
     setGeometry(left, top, width, height);
     setFont(DisplayFont(16));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    SetAccessibleRole(*this, QAccessible::StaticText);
+    setAccessibleName(Lines().join(u' '));
 }
 
 void TTextPanel::SetCaption(const QString& text) {
     if (text == FCaption) return;
     FCaption = text;
+    // Read as it is shown: "Score 120", each line after the other.
+    setAccessibleName(Lines().join(u' '));
     update();
 }
 

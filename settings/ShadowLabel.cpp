@@ -1,9 +1,12 @@
 #include "settings/ShadowLabel.h"
 
+#include "platform/ui/Accessible.h"
+
 #include <QPainter>
 
 TShadowLabel::TShadowLabel(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    SetAccessibleRole(*this, QAccessible::StaticText);
 }
 
 void TShadowLabel::SetBounds(int left, int top, int width, int height) {
@@ -13,6 +16,7 @@ void TShadowLabel::SetBounds(int left, int top, int width, int height) {
 void TShadowLabel::SetCaption(const QString& caption) {
     if (caption == FCaption) return;
     FCaption = caption;
+    setAccessibleName(caption);
     update();
 }
 

@@ -7,7 +7,7 @@
 
 // A transparent label whose text casts a shadow: the text is drawn first in the
 // shadow colour, moved right and down, then in its own colour at its place. Text is
-// shown as given: "&" marks no mnemonic.
+// shown as given: "&" marks no mnemonic. A screen reader reads it as a text.
 class TShadowLabel : public QWidget {
 public:
     explicit TShadowLabel(QWidget* parent = nullptr);
