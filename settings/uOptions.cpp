@@ -146,6 +146,9 @@ TfrmOptions::TfrmOptions(QWidget* owner) : TForm(owner) {
 
     Label1 = Label(PageShapes, tr("Player Name"));
     txtS_PlayerName = Edit(PageShapes);
+    // A screen reader names each edit box by the label above it.
+    Label1->setBuddy(txtS_PlayerName);
+    Label2->setBuddy(txtB_PlayerName);
     rdos_Speed = new TRadioGroup(PageShapes, tr("Speed Up On"), SpeedItems());
     rdos_Speed->SetBounds(134, 3, 105, 59);
     chks_ShowNextPiece = CheckBox(PageShapes, tr("Show Next Piece"), 9, 55, 118);
