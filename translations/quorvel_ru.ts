@@ -292,7 +292,7 @@ Opens its window on the graphical display; other arguments are ignored.
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>&amp;Отмена</translation>
+        <translation>О&amp;тмена</translation>
     </message>
 </context>
 <context>
@@ -307,7 +307,7 @@ Opens its window on the graphical display; other arguments are ignored.
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>&amp;Отмена</translation>
+        <translation>О&amp;тмена</translation>
     </message>
 </context>
 </TS>

@@ -18,15 +18,37 @@ QString gCode;
 
 namespace Language {
 
+namespace {
+
+bool Shipped(const QString& code) {
+    return QFileInfo::exists(QStringLiteral(":/i18n/quorvel_%1.qm").arg(code));
+}
+
+// The code of the first of the desktop's languages the program has texts for, each
+// tried as it is and then without its region; empty where English comes first, as
+// the program's own texts are English.
+QString FoundCode() {
+    for (QString language : QLocale().uiLanguages()) {
+        // "pt-BR" as Qt gives it, "pt_BR" as the files are named.
+        language.replace(u'-', u'_');
+        const QString code = language.section(u'.', 0, 0).section(u'@', 0, 0);
+        // Qt names an unknown language "C" after it: that one stops nothing.
+        if (code == u"C" || code == u"POSIX") continue;
+        if (Shipped(code)) return code;
+        const QString base = code.section(u'_', 0, 0);
+        if (base == u"en") return {};
+        if (Shipped(base)) return base;
+    }
+    return {};
+}
+
+} // namespace
+
 void Load() {
+    const QString code = FoundCode();
     auto own = std::make_unique<QTranslator>();
-    // Tries each of the desktop's languages in turn, and each without its region.
-    if (!own->load(QLocale(), QStringLiteral("quorvel"), QStringLiteral("_"),
-                   QStringLiteral(":/i18n")))
-        return;
-    // "...:/i18n/quorvel_pt_BR.qm": the code of the file that was found.
-    const QString name = QFileInfo(own->filePath()).completeBaseName();
-    gCode = name.mid(name.indexOf(u'_') + 1);
+    if (code.isEmpty() || !own->load(QStringLiteral(":/i18n/quorvel_%1.qm").arg(code))) return;
+    gCode = code;
     gOwn = std::move(own);
     auto qt = std::make_unique<QTranslator>();
     // Only this very file: load(name, folder) would fall back to other names.

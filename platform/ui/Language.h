@@ -5,9 +5,10 @@
 // The language the program speaks: the first of the desktop's languages, as Qt reads
 // them (the LANGUAGE list, else LC_ALL, LC_MESSAGES or LANG), for which the program
 // has its texts, a region falling back to its language (pt_BR, then pt); English,
-// the texts of the code, where none fits. Qt's own texts (the standard buttons, the
-// input box's) are loaded for that same language, never another one of the list, so
-// a question and its buttons always speak one language.
+// the texts of the code, where none fits or where English comes first (en_GB:de).
+// Qt's own texts (the standard buttons, the input box's) are loaded for that same
+// language, never another one of the list, so a question and its buttons always
+// speak one language.
 namespace Language {
 
 // Finds the language and loads its texts from ":/i18n/quorvel_<code>.qm", and Qt's

@@ -120,3 +120,23 @@ TEST(NoDisplay, HelpAndVersionAnswerWithoutADisplayAndOtherArgumentsAreIgnored) 
     EXPECT_TRUE(other.Errors.startsWith("Quorvel needs a graphical display"))
         << other.Errors.toStdString();
 }
+
+TEST(NoDisplay, TheHelpSpeaksTheFirstOfTheDesktopsLanguagesThatTheProgramHas) {
+    struct TCase {
+        const char* Language;
+        const char* Lang;
+        const char* Begins; // the help's second line
+    };
+    for (const TCase& c : {TCase{"de_AT", "C", "Zwei Puzzlespiele"},    // the region's language
+                           TCase{"xx:fr", "C", "Deux casse-t"},         // one it has not: the next
+                           TCase{"en_GB:de", "C", "Two falling-block"}, // English first
+                           TCase{"", "pt_BR.UTF-8", "Dois jogos"},      // LANG without LANGUAGE
+                           TCase{"xx", "C", "Two falling-block"}}) {    // none: English
+        const TRun run =
+            Start({{"LANGUAGE", c.Language}, {"LANG", c.Lang}, {"LC_ALL", ""}, {"LC_MESSAGES", ""}},
+                  10000, {"--help"});
+        EXPECT_EQ(run.Code, 0);
+        EXPECT_TRUE(run.Output.section(u'\n', 1, 1).startsWith(QString::fromUtf8(c.Begins)))
+            << c.Language << " / " << c.Lang << ": " << run.Output.toStdString();
+    }
+}
