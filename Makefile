@@ -4,7 +4,8 @@
 #             logout would (scripts/e2e-logout), open every window on screens of
 #             three sizes (scripts/e2e-screens), play it on a
 #             headless Wayland compositor (scripts/e2e-wayland), read it through the
-#             screen readers' AT-SPI bus (scripts/e2e-atspi), then build the
+#             screen readers' AT-SPI bus (scripts/e2e-atspi), let a random player
+#             (scripts/monkey) loose on it for a minute with each of MONKEY_SEEDS, then build the
 #             Debian package and run lintian on it
 # make bench  install what is missing, build, run the benchmarks, time the start
 # make install    build the program and install it under PREFIX (default ~/.local)
@@ -16,6 +17,8 @@
 #                 locales, and fail unless the two are the same to the byte
 
 BUILD ?= build
+# The random player's seeds in make test: the same every run, so CI repeats itself.
+MONKEY_SEEDS ?= 11 12
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 PREFIX ?= $(HOME)/.local
@@ -51,6 +54,7 @@ test: build
 	@./scripts/e2e-screens $(BUILD)/bin
 	@./scripts/e2e-wayland $(BUILD)/bin
 	@./scripts/e2e-atspi $(BUILD)/bin
+	@for seed in $(MONKEY_SEEDS); do ./scripts/monkey --seed $$seed --minutes 1 $(BUILD)/bin || exit 1; done
 	@./scripts/e2e-install $(BUILD)
 	@JOBS=$(JOBS) ./scripts/deb $(BUILD)
 	@./scripts/deb-lint $(DEB)
@@ -108,10 +112,12 @@ uninstall:
 #                 of a writing process, under the same sanitizers
 # make fuzz       every libFuzzer target for FUZZ_SECONDS (default 60) each, built
 #                 with clang in BUILD_FUZZ
+# make monkey     the random player on the sanitizer build for MINUTES (default 30),
+#                 with SEED (default a new one, printed)
 BUILD_ASAN ?= build-asan
 BUILD_FUZZ ?= build-fuzz
 
-.PHONY: test-asan soak fuzz
+.PHONY: test-asan soak fuzz monkey
 
 test-asan: deps
 	@JOBS=$(JOBS) ./scripts/test-asan $(BUILD_ASAN)
@@ -121,3 +127,6 @@ soak: deps
 
 fuzz: deps
 	@JOBS=$(JOBS) FUZZ_BUILD=$(BUILD_FUZZ) ./scripts/fuzz
+
+monkey: deps
+	@JOBS=$(JOBS) SEED=$(SEED) MINUTES=$(MINUTES) ./scripts/monkey-run $(BUILD_ASAN)
