@@ -4,7 +4,8 @@
 #             logout would (scripts/e2e-logout), open every window on screens of
 #             three sizes (scripts/e2e-screens), play it on a
 #             headless Wayland compositor (scripts/e2e-wayland), read it through the
-#             screen readers' AT-SPI bus (scripts/e2e-atspi), let a random player
+#             screen readers' AT-SPI bus (scripts/e2e-atspi), play it with an emulated
+#             game pad (scripts/e2e-pad), let a random player
 #             (scripts/monkey) loose on it for a minute with each of MONKEY_SEEDS, then build the
 #             Debian package and run lintian on it
 # make bench  install what is missing, build, run the benchmarks, time the start
@@ -54,6 +55,7 @@ test: build
 	@./scripts/e2e-screens $(BUILD)/bin
 	@./scripts/e2e-wayland $(BUILD)/bin
 	@./scripts/e2e-atspi $(BUILD)/bin
+	@./scripts/e2e-pad $(BUILD)/bin
 	@for seed in $(MONKEY_SEEDS); do ./scripts/monkey --seed $$seed --minutes 1 $(BUILD)/bin || exit 1; done
 	@./scripts/e2e-install $(BUILD)
 	@JOBS=$(JOBS) ./scripts/deb $(BUILD)

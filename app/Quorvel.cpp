@@ -1,3 +1,4 @@
+#include "app/PadKeys.h"
 #include "app/uMain.h"
 #include "platform/sound/Sound.h"
 #include "platform/ui/Application.h"
@@ -104,7 +105,8 @@ void ReleaseStartMessages() {
 }
 
 // Once the menu is on the screen, and not before, the sound channel sets out to
-// connect to the sound server, so that the first click is as quick as the later ones.
+// connect to the sound server, so that the first click is as quick as the later ones,
+// and the game pads' reader opens SDL.
 class TSoundOnceShown : public QObject {
 public:
     using QObject::QObject;
@@ -113,9 +115,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Expose && watched->isWindowType() &&
             static_cast<QWindow*>(watched)->isExposed()) {
-            watched->removeEventFilter(this);
+            // The filter watches the whole application: once is enough.
+            QCoreApplication::instance()->removeEventFilter(this);
             // After the window has drawn itself in answer to this very event.
-            QTimer::singleShot(0, this, [] { Sound::Prepare(); });
+            QTimer::singleShot(0, this, [] {
+                Sound::Prepare();
+                StartGamePads();
+            });
         }
         return false;
     }

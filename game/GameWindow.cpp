@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <memory>
 
 TGameWindow::TGameWindow(const QString& title, int speedUpSecond, TWriteToggles writeToggles,
@@ -141,6 +142,30 @@ bool TGameWindow::CommonKeyDown(int key) {
     default:
         return false;
     }
+}
+
+void TGameWindow::Perform(TAction action) {
+    Application::Guard([this, action] {
+        if (int key = ActionVirtualKey(action)) {
+            FormKeyDown(key);
+        } else {
+            QChar letter = QLatin1Char(ActionLetter(action));
+            FormKeyPress(letter);
+        }
+    });
+}
+
+void TGameWindow::keyPressEvent(QKeyEvent* event) {
+    event->accept();
+    const auto action = FControls.ActionOfKey(event->key());
+    if (!action) return;
+    // With Control a letter types a control character, which never was a switch.
+    if (ActionLetter(*action) && (event->modifiers() & Qt::ControlModifier)) return;
+    Perform(*action);
+}
+
+void TGameWindow::PadPressed(TPadButton button) {
+    if (const auto action = FControls.ActionOfPad(button)) Perform(*action);
 }
 
 void TGameWindow::EndGame() {

@@ -4,6 +4,7 @@
 #include "platform/sound/WavePlayer.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Timer.h"
+#include "settings/Controls.h"
 #include "settings/OptionsFile.h"
 
 #include <QCoreApplication>
@@ -42,6 +43,10 @@ public:
     // stores meanwhile for a switch the player leaves alone from then on.
     void FormClose() override { SaveToggles(); }
     void FormCommitData() override { SaveToggles(); }
+
+    // A pad's press while this window is the active one: the action its button stands
+    // for, as that action's key would do it.
+    void PadPressed(TPadButton button);
 
     QString AppFolder() const { return FAppFolder; }
     // "Time\n\r" + MM:SS, each part with a leading zero below 10.
@@ -88,6 +93,13 @@ protected:
     // Page Up, Page Down and Escape act alike in both windows, paused or not. True
     // when the key was one of them.
     bool CommonKeyDown(int key);
+    // The keys and pad buttons of the game's actions, read as the window is created.
+    TControls FControls;
+    // Does what the action's key has always done: FormKeyDown with its virtual key, or
+    // FormKeyPress with its letter.
+    void Perform(TAction action);
+    // A key acts through the action it is bound to; a key bound to none does nothing.
+    void keyPressEvent(QKeyEvent* event) override;
     // The end of a game: sound, pause, game timer off, the high-score table shown
     // modally and destroyed, then this window closes (once the current event is over).
     void EndGame();

@@ -37,6 +37,7 @@ void TfrmGameBlocks::FormCreate() {
     LoadBackground();
     Options = ReadBlocksOptions();
     FOptionsRead = Options;
+    FControls = ReadControls(TGameKind::Blocks);
 }
 
 void TfrmGameBlocks::tmrGameTimerTimer() {

@@ -60,6 +60,7 @@ void TfrmGame::FormCreate() {
     LoadBackground();
     Options = ReadShapesOptions();
     FOptionsRead = Options;
+    FControls = ReadControls(TGameKind::Shapes);
     sysStacker->SetDrawGrid(Options.DrawGrid);
     sysStacker->SetUseDefaultPieces(Options.UseDefaultPieces);
     sysStacker->NewGame();

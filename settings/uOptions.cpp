@@ -2,12 +2,14 @@
 
 #include "platform/ui/Application.h"
 #include "platform/ui/Fonts.h"
+#include "settings/uControls.h"
 
 #include <QFont>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -162,6 +164,10 @@ TfrmOptions::TfrmOptions(QWidget* owner) : TForm(owner) {
     Panel1->setGeometry(0, 176, 251, 25);
     Button1 = PanelButton(Panel1, tr("&Ok"), 100);
     Button2 = PanelButton(Panel1, tr("&Cancel"), 175);
+    //: Opens the dialog where each game's keys and game pad buttons are chosen
+    btnControls = PanelButton(Panel1, tr("Co&ntrols..."), 25);
+    QObject::connect(btnControls, &QPushButton::clicked, this,
+                     [this] { Application::Guard([this] { btnControlsClick(); }); });
     QObject::connect(Button1, &QPushButton::clicked, this,
                      [this] { Application::Guard([this] { Button1Click(); }); });
     QObject::connect(Button2, &QPushButton::clicked, this,
@@ -213,6 +219,11 @@ TGameOptions TfrmOptions::Shown() const {
 void TfrmOptions::Button1Click() {
     WriteDialogOptions(Shown());
     Close();
+}
+
+void TfrmOptions::btnControlsClick() {
+    const auto controls = std::make_unique<TfrmControls>(this);
+    controls->ShowModal();
 }
 
 void TfrmOptions::Button2Click() {

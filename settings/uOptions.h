@@ -52,6 +52,8 @@ public:
     void Button1Click();
     // "&Cancel": closes without writing.
     void Button2Click();
+    // "Co&ntrols...": the controls dialog, which writes its own section on its own Ok.
+    void btnControlsClick();
 
     // The options as the controls show them.
     TGameOptions Shown() const;
@@ -78,4 +80,5 @@ public:
     QWidget* Panel1;
     QPushButton* Button1;
     QPushButton* Button2;
+    QPushButton* btnControls;
 };

@@ -105,6 +105,172 @@ Opent een venster op het grafische beeldscherm; andere argumenten worden genegee
     </message>
 </context>
 <context>
+    <name>TfrmControls</name>
+    <message>
+        <source>Move Left</source>
+        <translation>Naar links</translation>
+    </message>
+    <message>
+        <source>Move Right</source>
+        <translation>Naar rechts</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Draaien</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>Laten vallen</translation>
+    </message>
+    <message>
+        <source>Three Rows Down</source>
+        <extracomment>End: the piece falls three rows at once</extracomment>
+        <translation>Drie rijen omlaag</translation>
+    </message>
+    <message>
+        <source>End Game</source>
+        <extracomment>Home: the game ends now and its score goes into the high-score table</extracomment>
+        <translation>Spel beëindigen</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Langzamer</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Sneller</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Spel verlaten</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pauze</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nieuw spel</translation>
+    </message>
+    <message>
+        <source>Grid On Or Off</source>
+        <extracomment>The letter switch that shows or hides the board&apos;s grid</extracomment>
+        <translation>Raster aan/uit</translation>
+    </message>
+    <message>
+        <source>Click On Or Off</source>
+        <extracomment>The letter switch for the click on every step of the falling piece</extracomment>
+        <translation>Klik aan/uit</translation>
+    </message>
+    <message>
+        <source>Sound On Or Off</source>
+        <extracomment>The letter switch for the game&apos;s sounds</extracomment>
+        <translation>Geluid aan/uit</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <extracomment>A pad button&apos;s label as printed on the common pads</extracomment>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <extracomment>The pad&apos;s Back (Select, View, minus) button</extracomment>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>The pad&apos;s Start (Menu, plus) button</extracomment>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>LB</source>
+        <extracomment>The pad&apos;s left shoulder button</extracomment>
+        <translation>LB</translation>
+    </message>
+    <message>
+        <source>RB</source>
+        <extracomment>The pad&apos;s right shoulder button</extracomment>
+        <translation>RB</translation>
+    </message>
+    <message>
+        <source>Cycle Colours</source>
+        <extracomment>Up in Blocks: the column&apos;s three colours move round by one</extracomment>
+        <translation>Kleuren doorschuiven</translation>
+    </message>
+    <message>
+        <source>Quorvel Controls</source>
+        <translation>Quorvel-besturing</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <extracomment>The tab of the game Blocks: the game&apos;s name</extracomment>
+        <translation>Blokken</translation>
+    </message>
+    <message>
+        <source>Shapes</source>
+        <extracomment>The tab of the game Shapes: the game&apos;s name</extracomment>
+        <translation>Vormen</translation>
+    </message>
+    <message>
+        <source>Reset to defaults</source>
+        <translation>Standaardwaarden herstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuleren</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <extracomment>The heading over the column of what each key does in the game</extracomment>
+        <translation>Actie</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <extracomment>The heading over the column of the keyboard&apos;s keys</extracomment>
+        <translation>Toets</translation>
+    </message>
+    <message>
+        <source>Game Pad</source>
+        <extracomment>The heading over the column of the game pad&apos;s buttons</extracomment>
+        <translation>Gamepad</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>No pad button does the action</extracomment>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>%1 on the game pad</source>
+        <translation>%1 op de gamepad</translation>
+    </message>
+    <message>
+        <source>The key %1 is already used for &quot;%2&quot;.</source>
+        <extracomment>%1 is a key&apos;s name, %2 the action it is bound to</extracomment>
+        <translation>De toets %1 wordt al gebruikt voor &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>The button %1 is already used for &quot;%2&quot;.</source>
+        <extracomment>%1 is a game pad button&apos;s name, %2 the action it is bound to</extracomment>
+        <translation>De knop %1 wordt al gebruikt voor &quot;%2&quot;.</translation>
+    </message>
+</context>
+<context>
     <name>TfrmGame</name>
     <message>
         <source>Next Piece</source>
@@ -293,6 +459,11 @@ Opent een venster op het grafische beeldscherm; andere argumenten worden genegee
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Annuleren</translation>
+    </message>
+    <message>
+        <source>Co&amp;ntrols...</source>
+        <extracomment>Opens the dialog where each game&apos;s keys and game pad buttons are chosen</extracomment>
+        <translation>&amp;Besturing...</translation>
     </message>
 </context>
 <context>

@@ -105,6 +105,172 @@ Penceresini grafik ekranda açar; diğer argümanlar yok sayılır.
     </message>
 </context>
 <context>
+    <name>TfrmControls</name>
+    <message>
+        <source>Move Left</source>
+        <translation>Sola kaydır</translation>
+    </message>
+    <message>
+        <source>Move Right</source>
+        <translation>Sağa kaydır</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Döndür</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>Aşağı bırak</translation>
+    </message>
+    <message>
+        <source>Three Rows Down</source>
+        <extracomment>End: the piece falls three rows at once</extracomment>
+        <translation>Üç satır indir</translation>
+    </message>
+    <message>
+        <source>End Game</source>
+        <extracomment>Home: the game ends now and its score goes into the high-score table</extracomment>
+        <translation>Oyunu bitir</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Yavaşlat</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Hızlandır</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Oyundan çık</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Duraklat</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Yeni oyun</translation>
+    </message>
+    <message>
+        <source>Grid On Or Off</source>
+        <extracomment>The letter switch that shows or hides the board&apos;s grid</extracomment>
+        <translation>Izgarayı göster/gizle</translation>
+    </message>
+    <message>
+        <source>Click On Or Off</source>
+        <extracomment>The letter switch for the click on every step of the falling piece</extracomment>
+        <translation>Tık sesini aç/kapat</translation>
+    </message>
+    <message>
+        <source>Sound On Or Off</source>
+        <extracomment>The letter switch for the game&apos;s sounds</extracomment>
+        <translation>Sesi aç/kapat</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <extracomment>A pad button&apos;s label as printed on the common pads</extracomment>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <extracomment>The pad&apos;s Back (Select, View, minus) button</extracomment>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>The pad&apos;s Start (Menu, plus) button</extracomment>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>LB</source>
+        <extracomment>The pad&apos;s left shoulder button</extracomment>
+        <translation>LB</translation>
+    </message>
+    <message>
+        <source>RB</source>
+        <extracomment>The pad&apos;s right shoulder button</extracomment>
+        <translation>RB</translation>
+    </message>
+    <message>
+        <source>Cycle Colours</source>
+        <extracomment>Up in Blocks: the column&apos;s three colours move round by one</extracomment>
+        <translation>Renkleri döndür</translation>
+    </message>
+    <message>
+        <source>Quorvel Controls</source>
+        <translation>Quorvel Kontrolleri</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <extracomment>The tab of the game Blocks: the game&apos;s name</extracomment>
+        <translation>Blok</translation>
+    </message>
+    <message>
+        <source>Shapes</source>
+        <extracomment>The tab of the game Shapes: the game&apos;s name</extracomment>
+        <translation>Şekil</translation>
+    </message>
+    <message>
+        <source>Reset to defaults</source>
+        <translation>Varsayılanları geri yükle</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;Tamam</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;İptal</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <extracomment>The heading over the column of what each key does in the game</extracomment>
+        <translation>Eylem</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <extracomment>The heading over the column of the keyboard&apos;s keys</extracomment>
+        <translation>Tuş</translation>
+    </message>
+    <message>
+        <source>Game Pad</source>
+        <extracomment>The heading over the column of the game pad&apos;s buttons</extracomment>
+        <translation>Oyun kolu</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>No pad button does the action</extracomment>
+        <translation>Yok</translation>
+    </message>
+    <message>
+        <source>%1 on the game pad</source>
+        <translation>Oyun kolunda %1</translation>
+    </message>
+    <message>
+        <source>The key %1 is already used for &quot;%2&quot;.</source>
+        <extracomment>%1 is a key&apos;s name, %2 the action it is bound to</extracomment>
+        <translation>%1 tuşu zaten &quot;%2&quot; için kullanılıyor.</translation>
+    </message>
+    <message>
+        <source>The button %1 is already used for &quot;%2&quot;.</source>
+        <extracomment>%1 is a game pad button&apos;s name, %2 the action it is bound to</extracomment>
+        <translation>%1 düğmesi zaten &quot;%2&quot; için kullanılıyor.</translation>
+    </message>
+</context>
+<context>
     <name>TfrmGame</name>
     <message>
         <source>Next Piece</source>
@@ -293,6 +459,11 @@ Penceresini grafik ekranda açar; diğer argümanlar yok sayılır.
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;İptal</translation>
+    </message>
+    <message>
+        <source>Co&amp;ntrols...</source>
+        <extracomment>Opens the dialog where each game&apos;s keys and game pad buttons are chosen</extracomment>
+        <translation>&amp;Kontroller...</translation>
     </message>
 </context>
 <context>

@@ -105,6 +105,172 @@ Opens its window on the graphical display; other arguments are ignored.
     </message>
 </context>
 <context>
+    <name>TfrmControls</name>
+    <message>
+        <source>Move Left</source>
+        <translation>左移</translation>
+    </message>
+    <message>
+        <source>Move Right</source>
+        <translation>右移</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>旋转</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>直接落下</translation>
+    </message>
+    <message>
+        <source>Three Rows Down</source>
+        <extracomment>End: the piece falls three rows at once</extracomment>
+        <translation>下移三行</translation>
+    </message>
+    <message>
+        <source>End Game</source>
+        <extracomment>Home: the game ends now and its score goes into the high-score table</extracomment>
+        <translation>结束本局</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>变慢</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>变快</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>退出游戏</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>开始新局</translation>
+    </message>
+    <message>
+        <source>Grid On Or Off</source>
+        <extracomment>The letter switch that shows or hides the board&apos;s grid</extracomment>
+        <translation>显示/隐藏网格</translation>
+    </message>
+    <message>
+        <source>Click On Or Off</source>
+        <extracomment>The letter switch for the click on every step of the falling piece</extracomment>
+        <translation>打开/关闭咔嗒声</translation>
+    </message>
+    <message>
+        <source>Sound On Or Off</source>
+        <extracomment>The letter switch for the game&apos;s sounds</extracomment>
+        <translation>打开/关闭音效</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <extracomment>A pad button&apos;s label as printed on the common pads</extracomment>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <extracomment>The pad&apos;s Back (Select, View, minus) button</extracomment>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>The pad&apos;s Start (Menu, plus) button</extracomment>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>LB</source>
+        <extracomment>The pad&apos;s left shoulder button</extracomment>
+        <translation>LB</translation>
+    </message>
+    <message>
+        <source>RB</source>
+        <extracomment>The pad&apos;s right shoulder button</extracomment>
+        <translation>RB</translation>
+    </message>
+    <message>
+        <source>Cycle Colours</source>
+        <extracomment>Up in Blocks: the column&apos;s three colours move round by one</extracomment>
+        <translation>轮换颜色</translation>
+    </message>
+    <message>
+        <source>Quorvel Controls</source>
+        <translation>Quorvel 操作设置</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <extracomment>The tab of the game Blocks: the game&apos;s name</extracomment>
+        <translation>色块</translation>
+    </message>
+    <message>
+        <source>Shapes</source>
+        <extracomment>The tab of the game Shapes: the game&apos;s name</extracomment>
+        <translation>形状</translation>
+    </message>
+    <message>
+        <source>Reset to defaults</source>
+        <translation>恢复默认</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>确定(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <extracomment>The heading over the column of what each key does in the game</extracomment>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <extracomment>The heading over the column of the keyboard&apos;s keys</extracomment>
+        <translation>按键</translation>
+    </message>
+    <message>
+        <source>Game Pad</source>
+        <extracomment>The heading over the column of the game pad&apos;s buttons</extracomment>
+        <translation>手柄</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>No pad button does the action</extracomment>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>%1 on the game pad</source>
+        <translation>%1 的手柄按键</translation>
+    </message>
+    <message>
+        <source>The key %1 is already used for &quot;%2&quot;.</source>
+        <extracomment>%1 is a key&apos;s name, %2 the action it is bound to</extracomment>
+        <translation>按键 %1 已用于“%2”。</translation>
+    </message>
+    <message>
+        <source>The button %1 is already used for &quot;%2&quot;.</source>
+        <extracomment>%1 is a game pad button&apos;s name, %2 the action it is bound to</extracomment>
+        <translation>手柄按键 %1 已用于“%2”。</translation>
+    </message>
+</context>
+<context>
     <name>TfrmGame</name>
     <message>
         <source>Next Piece</source>
@@ -293,6 +459,11 @@ Opens its window on the graphical display; other arguments are ignored.
     <message>
         <source>&amp;Cancel</source>
         <translation>取消(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Co&amp;ntrols...</source>
+        <extracomment>Opens the dialog where each game&apos;s keys and game pad buttons are chosen</extracomment>
+        <translation>操作设置(&amp;N)...</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/loader/Library.h"
+
 #include <pulse/context.h>
 #include <pulse/mainloop.h>
 #include <pulse/proplist.h>
@@ -43,9 +45,7 @@
     X(pa_usec_to_bytes)
 
 struct TPulseLibrary {
-#define QUORVEL_PULSE_ENTRY(name) decltype(&::name) name = nullptr;
-    QUORVEL_PULSE_FUNCTIONS(QUORVEL_PULSE_ENTRY)
-#undef QUORVEL_PULSE_ENTRY
+    QUORVEL_PULSE_FUNCTIONS(QUORVEL_LIBRARY_ENTRY)
 };
 
 // The library's file name, as its binary package installs it.

@@ -1,7 +1,9 @@
 #include "game/uBlocks.h"
 #include "tests/game/WindowFixture.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <memory>
 
 namespace {
@@ -232,4 +234,38 @@ TEST_F(BlocksWindow, AMissingPictureIsReportedAndTheWindowPlaysOn) {
     EXPECT_TRUE(Dialogs[0].Text.contains("bg.bmp"));
     EXPECT_TRUE(w.sysTumblox->Playing());
     EXPECT_EQ(w.Options.PlayerName, "Pembo");
+}
+
+TEST_F(BlocksWindow, KeysAndPadButtonsActThroughTheBindingsOfTheOptionsFile) {
+    WriteBytes("Quorvel.cfg", "[ControlsBlocks]\r\nMoveLeft=A\r\nPause=Space\r\nPadTurn=\r\n");
+    TfrmGameBlocks& w = Open();
+    auto press = [&w](int key, const QString& text, Qt::KeyboardModifiers modifiers = {}) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
+        QApplication::sendEvent(&w, &event);
+    };
+    press(Qt::Key_P, "p");
+    EXPECT_TRUE(w.Paused) << "P pauses no more";
+    press(Qt::Key_Space, " ");
+    ASSERT_FALSE(w.Paused);
+    const int x = w.sysTumblox->Piece().X;
+    press(Qt::Key_Left, QString());
+    EXPECT_EQ(w.sysTumblox->Piece().X, x);
+    press(Qt::Key_A, "a");
+    EXPECT_EQ(w.sysTumblox->Piece().X, x - 1);
+    // Control with a letter types a control character, never a switch.
+    press(Qt::Key_B, "\x02", Qt::ControlModifier);
+    EXPECT_TRUE(w.Options.BeepOnDrop);
+    press(Qt::Key_B, "B", Qt::ShiftModifier);
+    EXPECT_FALSE(w.Options.BeepOnDrop);
+
+    // A turns no more; the d-pad still moves and turns as the arrows do.
+    const auto colors = w.sysTumblox->Piece().Colors;
+    w.PadPressed(TPadButton::A);
+    EXPECT_EQ(w.sysTumblox->Piece().Colors, colors);
+    w.PadPressed(TPadButton::Up);
+    EXPECT_EQ(w.sysTumblox->Piece().Colors, (std::array{colors[1], colors[2], colors[0]}));
+    w.PadPressed(TPadButton::Right);
+    EXPECT_EQ(w.sysTumblox->Piece().X, x);
+    w.PadPressed(TPadButton::Start);
+    EXPECT_TRUE(w.Paused);
 }

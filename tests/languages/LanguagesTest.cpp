@@ -13,6 +13,7 @@
 #include "game/uGame.h"
 #include "platform/ui/Language.h"
 #include "settings/ShadowLabel.h"
+#include "settings/uControls.h"
 #include "settings/uHighScoreTable.h"
 #include "settings/uOptions.h"
 #include "tests/common/TestSupport.h"
@@ -45,7 +46,8 @@ std::vector<std::string> AllLanguages() {
 // A translated text of the pseudo-language holds its accented letters; a text shown
 // in English holds none.
 bool LooksTranslated(const QString& text) {
-    static const QRegularExpression accented(QStringLiteral("[\\x{00C0}-\\x{024F}]"));
+    static const QRegularExpression accented(
+        QStringLiteral("[\\x{00C0}-\\x{024F}\\x{1E00}-\\x{1EFF}]"));
     return text.contains(accented);
 }
 
@@ -205,6 +207,15 @@ TEST_P(Languages, EveryWindowHasRoomForItsTextsInTheLanguage) {
             options.TabbedNotebook1->setCurrentIndex(page);
             Check(options);
         }
+    }
+    {
+        TfrmControls controls;
+        for (int page = 0; page < controls.Pages->count(); ++page) {
+            controls.Pages->setCurrentIndex(page);
+            Check(controls);
+        }
+        // The refusal names the action that holds the key.
+        controls.ChooseKey(TGameKind::Shapes, TAction::Pause, Qt::Key_Left);
     }
     {
         TfrmSelect chooser;

@@ -23,7 +23,9 @@ QString Accented(const QString& line) {
         {u'n', u'ñ'}, {u'o', u'ö'}, {u'p', u'þ'}, {u'r', u'ŕ'}, {u's', u'š'}, {u't', u'ţ'},
         {u'u', u'û'}, {u'w', u'ŵ'}, {u'y', u'ý'}, {u'z', u'ž'}, {u'A', u'Å'}, {u'C', u'Ç'},
         {u'E', u'É'}, {u'G', u'Ĝ'}, {u'I', u'Î'}, {u'L', u'Ļ'}, {u'N', u'Ñ'}, {u'O', u'Ö'},
-        {u'R', u'Ŕ'}, {u'S', u'Š'}, {u'T', u'Ţ'}, {u'U', u'Û'}, {u'Y', u'Ý'}, {u'Z', u'Ž'}};
+        {u'R', u'Ŕ'}, {u'S', u'Š'}, {u'T', u'Ţ'}, {u'U', u'Û'}, {u'Y', u'Ý'}, {u'Z', u'Ž'},
+        {u'B', u'Ɓ'}, {u'D', u'Ð'}, {u'H', u'Ĥ'}, {u'K', u'Ķ'}, {u'P', u'Þ'}, {u'W', u'Ŵ'},
+        {u'X', u'Ẍ'}, {u'x', u'ẍ'}};
     QString out;
     for (qsizetype i = 0; i < line.size(); ++i) {
         const QChar c = line[i];
