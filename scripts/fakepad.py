@@ -423,6 +423,19 @@ def without_preload(environ):
     return env
 
 
+def read_line(fd):
+    """A line from the pipe fd, without its end, which is then closed. Xvfb writes its
+    display number and the line's end apart, and dies where the pipe is closed between."""
+    data = b""
+    while not data.endswith(b"\n"):
+        chunk = os.read(fd, 64)
+        if not chunk:
+            break
+        data += chunk
+    os.close(fd)
+    return data.decode().strip()
+
+
 def session_bus(environ):
     """Starts a session bus of its own, as every desktop has one, and gives the process
     and its address. Without one, the bus library would start one from the program

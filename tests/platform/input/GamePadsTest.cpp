@@ -22,6 +22,18 @@ template <class TCondition> bool Within(TCondition condition, int ms = 1000) {
     return condition();
 }
 
+int AttachPad(Uint16 vendor, Uint16 product) {
+    SDL_VirtualJoystickDesc desc{};
+    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+    desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+    desc.naxes = SDL_CONTROLLER_AXIS_MAX;
+    desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+    desc.vendor_id = vendor;
+    desc.product_id = product;
+    desc.name = "Quorvel test pad";
+    return SDL_JoystickAttachVirtualEx(&desc);
+}
+
 TEST(GamePads, AVirtualPadIsFoundReadAndLostThroughSdl) {
     TGamePads::Start(TPadRepeat{100, 40});
     TGamePads* pads = TGamePads::Instance();
@@ -32,13 +44,7 @@ TEST(GamePads, AVirtualPadIsFoundReadAndLostThroughSdl) {
                      [&](TPadButton button, bool repeat) { presses.emplace_back(button, repeat); });
     QObject::connect(pads, &TGamePads::Removed, [&] { ++removed; });
 
-    SDL_VirtualJoystickDesc desc{};
-    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-    desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-    desc.naxes = SDL_CONTROLLER_AXIS_MAX;
-    desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-    desc.name = "Quorvel test pad";
-    const int device = SDL_JoystickAttachVirtualEx(&desc);
+    const int device = AttachPad(0, 0);
     ASSERT_GE(device, 0) << SDL_GetError();
     SDL_Joystick* joystick = SDL_JoystickOpen(device);
     ASSERT_NE(joystick, nullptr) << SDL_GetError();
