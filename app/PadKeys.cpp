@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
 
 namespace {
@@ -32,8 +33,10 @@ void Deliver(TPadButton button, bool repeat) {
             return;
         }
     }
-    QWidget* target = popup ? popup : QApplication::focusWidget();
-    if (!target || (!popup && target->window() != active)) target = active;
+    // An open list's popup has the keyboard, and its view within it the focus.
+    QWidget* target = QApplication::focusWidget();
+    QWidget* window = popup ? popup : active;
+    if (!target || target->window() != window) target = window;
     const bool byTab =
         !popup && (dynamic_cast<TfrmOptions*>(active) || dynamic_cast<TfrmControls*>(active));
     // A key field takes the next key as its binding: the pad only moves on from it, or
@@ -59,7 +62,8 @@ void Deliver(TPadButton button, bool repeat) {
         PostKey(target, byTab ? Qt::Key_Tab : Qt::Key_Down, QString(), repeat);
         break;
     case TPadButton::A:
-        if (!popup && qobject_cast<QAbstractButton*>(target))
+        // Space presses a button or toggles a box, and opens a list.
+        if (!popup && (qobject_cast<QAbstractButton*>(target) || qobject_cast<QComboBox*>(target)))
             PostKey(target, Qt::Key_Space, QStringLiteral(" "), repeat);
         else
             PostKey(target, Qt::Key_Return, QStringLiteral("\r"), repeat);
