@@ -1,7 +1,8 @@
 # make run    install what is missing, build, start the program
 # make test   install what is missing, build, run every test with no display, then
 #             play the real program in a virtual display (scripts/e2e), end it as a
-#             logout would (scripts/e2e-logout), open every window on screens of
+#             logout would (scripts/e2e-logout), play the same steps in English and
+#             German and compare the files (scripts/e2e-language), open every window on screens of
 #             three sizes (scripts/e2e-screens), play it on a
 #             headless Wayland compositor (scripts/e2e-wayland), read it through the
 #             screen readers' AT-SPI bus (scripts/e2e-atspi), play it with an emulated
@@ -52,6 +53,7 @@ test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	@./scripts/e2e $(BUILD)/bin
 	@./scripts/e2e-logout $(BUILD)/bin
+	@./scripts/e2e-language $(BUILD)/bin
 	@./scripts/e2e-screens $(BUILD)/bin
 	@./scripts/e2e-wayland $(BUILD)/bin
 	@./scripts/e2e-atspi $(BUILD)/bin
