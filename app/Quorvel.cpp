@@ -171,6 +171,7 @@ int main(int argc, char** argv) {
     if (!platformChosen) ReleaseStartMessages();
     Language::Install();
     Application::SetTitle(QStringLiteral("Quorvel"));
+    Application::LimitPixmapCache();
     SessionEnd::Install();
     TfrmMain frmMain;
     // The menu is the program: when it closes, by its exit button or by the window

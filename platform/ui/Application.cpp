@@ -3,6 +3,7 @@
 #include "platform/ui/Dialogs.h"
 
 #include <QCoreApplication>
+#include <QPixmapCache>
 
 namespace {
 QString gTitle = QStringLiteral("Quorvel");
@@ -21,6 +22,10 @@ QString Title() {
 
 void HandleException(const std::exception& error) {
     ErrorDlg(QString::fromUtf8(error.what()), gTitle);
+}
+
+void LimitPixmapCache() {
+    QPixmapCache::setCacheLimit(kPixmapCacheKB);
 }
 
 } // namespace Application

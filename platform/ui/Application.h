@@ -14,6 +14,13 @@ QString Title();
 
 void HandleException(const std::exception& error);
 
+// The style keeps a picture of every control it has drawn, by size and state, up to
+// Qt's default of 10 MB: a program left running all day meets enough boxes, sizes and
+// states to fill it, and its memory grows for hours. This program's windows redraw
+// from far less, so the cache is held to kPixmapCacheKB.
+inline constexpr int kPixmapCacheKB = 1024;
+void LimitPixmapCache();
+
 template <class Fn> void Guard(Fn&& fn) {
     try {
         std::forward<Fn>(fn)();
